@@ -1,0 +1,40 @@
+# make run   - install what is missing, build, start the program
+# make test  - the same set-up, then every test
+# make data  - regenerate the shipped data (needs npm and the Wubi code table)
+# make bench - build and run the benchmarks
+BUILD ?= build
+JOBS ?= $(shell nproc)
+CMAKE_FLAGS ?=
+
+.PHONY: deps configure build run test data bench clean
+
+deps:
+	@bash scripts/install-deps
+
+configure: deps
+	@cmake -S . -B $(BUILD) $(CMAKE_FLAGS) >/dev/null
+
+build: configure
+	@cmake --build $(BUILD) -j $(JOBS)
+
+run: build
+	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ]; then \
+		echo "No display found. To run the program without one, use:"; \
+		echo "  xvfb-run -a $(BUILD)/radiane"; \
+		exit 1; \
+	fi
+	@$(BUILD)/radiane
+
+test: build
+	@cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+data: deps
+	@bash scripts/make-data $(BUILD)
+
+bench: deps
+	@cmake -S . -B $(BUILD) -DRADIANE_BUILD_BENCH=ON $(CMAKE_FLAGS) >/dev/null
+	@cmake --build $(BUILD) -j $(JOBS)
+	@bash scripts/run-bench $(BUILD)
+
+clean:
+	@rm -rf $(BUILD)

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QString>
+
+namespace radiane {
+
+struct WriteResult {
+    bool ok = true;
+    QString reason; // in the program's voice, when !ok
+};
+
+// Replaces the file with one line: value, then CR LF, in GBK. The new content is
+// written beside the file and renamed over it, so a failure never leaves a
+// truncated or empty file behind.
+WriteResult writeLine(const QString& path, const QString& value);
+
+} // namespace radiane
