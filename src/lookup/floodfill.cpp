@@ -1,0 +1,119 @@
+#include "lookup/floodfill.h"
+
+#include "common/twips.h"
+
+#include <cmath>
+#include <vector>
+
+namespace radiane::lookup {
+
+namespace {
+
+// Restores a surface's fill settings however the fill ends.
+class FillSettingsGuard {
+public:
+    explicit FillSettingsGuard(PictureSurface& surface)
+        : surface_(surface), style_(surface.fillStyle), colour_(surface.fillColor) {}
+    ~FillSettingsGuard() {
+        surface_.fillStyle = style_;
+        surface_.fillColor = colour_;
+    }
+    FillSettingsGuard(const FillSettingsGuard&) = delete;
+    FillSettingsGuard& operator=(const FillSettingsGuard&) = delete;
+
+private:
+    PictureSurface& surface_;
+    FillStyle style_;
+    QRgb colour_;
+};
+
+// Scanline fill of the 4-connected region of pixels for which inside(pixel) holds,
+// starting at (sx, sy). Each pixel is visited once, so the fill colour may itself
+// satisfy inside().
+template <typename Inside>
+int scanlineFill(QImage& image, int sx, int sy, QRgb paint, Inside inside) {
+    const int width = image.width();
+    const int height = image.height();
+    std::vector<bool> done(static_cast<std::size_t>(width) * static_cast<std::size_t>(height));
+    auto row = [&](int y) { return reinterpret_cast<QRgb*>(image.scanLine(y)); };
+    auto fillable = [&](const QRgb* line, int x, int y) {
+        return !done[static_cast<std::size_t>(y) * width + x] && inside(line[x]);
+    };
+
+    struct Seed {
+        int x;
+        int y;
+    };
+    std::vector<Seed> stack;
+    stack.push_back({sx, sy});
+    int painted = 0;
+    while (!stack.empty()) {
+        const Seed seed = stack.back();
+        stack.pop_back();
+        QRgb* line = row(seed.y);
+        if (!fillable(line, seed.x, seed.y))
+            continue;
+        int left = seed.x;
+        while (left > 0 && fillable(line, left - 1, seed.y))
+            --left;
+        int right = seed.x;
+        while (right + 1 < width && fillable(line, right + 1, seed.y))
+            ++right;
+        for (int x = left; x <= right; ++x) {
+            line[x] = paint;
+            done[static_cast<std::size_t>(seed.y) * width + x] = true;
+        }
+        painted += right - left + 1;
+        // One seed per run of fillable pixels in the rows above and below.
+        for (const int ny : {seed.y - 1, seed.y + 1}) {
+            if (ny < 0 || ny >= height)
+                continue;
+            const QRgb* next = row(ny);
+            bool inRun = false;
+            for (int x = left; x <= right; ++x) {
+                const bool ok = fillable(next, x, ny);
+                if (ok && !inRun)
+                    stack.push_back({x, ny});
+                inRun = ok;
+            }
+        }
+    }
+    return painted;
+}
+
+} // namespace
+
+QPoint twipsToPicturePixel(const QImage& image, int x, int y) {
+    const double scale = image.devicePixelRatio() / kTwipsPerPixel;
+    // nearbyint rounds a half to the even neighbour in the default rounding mode.
+    return {static_cast<int>(std::nearbyint(x * scale)),
+            static_cast<int>(std::nearbyint(y * scale))};
+}
+
+int FloodFillAt(PictureSurface& surface, int x, int y, QRgb fillColour,
+                std::optional<QRgb> borderColour) {
+    QImage& image = surface.image;
+    const QPoint start = twipsToPicturePixel(image, x, y);
+    if (image.isNull() || !image.rect().contains(start))
+        return 0;
+
+    const FillSettingsGuard guard(surface);
+    surface.fillStyle = FillStyle::Solid;
+    surface.fillColor = fillColour;
+
+    // Work on 32-bit pixels so that any colour can be painted (a palette image
+    // may not hold the fill colour).
+    if (image.format() != QImage::Format_RGB32 && image.format() != QImage::Format_ARGB32)
+        image.convertTo(image.hasAlphaChannel() ? QImage::Format_ARGB32 : QImage::Format_RGB32);
+
+    const QRgb paint = 0xff000000u | (surface.fillColor & 0x00ffffffu);
+    if (borderColour) {
+        const QRgb border = *borderColour & 0x00ffffffu;
+        return scanlineFill(image, start.x(), start.y(), paint,
+                            [border](QRgb p) { return (p & 0x00ffffffu) != border; });
+    }
+    const QRgb under = image.pixel(start);
+    return scanlineFill(image, start.x(), start.y(), paint, [under](QRgb p) { return p == under; });
+}
+
+} // namespace radiane::lookup
