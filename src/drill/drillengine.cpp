@@ -1,1 +1,236 @@
 #include "drill/drillengine.h"
+
+#include "common/fatalerror.h"
+#include "common/textfield.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace radiane::drill {
+
+namespace {
+
+// What a start needs to know about one of the two lists. A start takes five
+// items from one of the first 50 (resp. 300) item boundaries without wrapping,
+// so a list needs 54 (resp. 304) whole items for that.
+struct ListFile {
+    const char16_t* fileName; // in the program folder
+    const char16_t* modeCaption;
+    int itemWidth;    // characters per item
+    int randomStarts; // a start picks one of the first randomStarts items
+    int minimumItems; // the fewest whole items that never run past the end
+};
+
+const ListFile kSingle{u"zg.txt", u"单个字根图", 4, 50, 54};
+const ListFile kInCharacters{u"zg2.txt", u"汉字中的字根图", 3, 300, 304};
+
+// Reads the list (first field of its file) or throws FatalError.
+QString readList(const QString& programFolder, const ListFile& list) {
+    const QString path = programFolder + QStringLiteral("/") + QString::fromUtf16(list.fileName);
+    const QString caption = QString::fromUtf16(list.modeCaption);
+    const FieldRead read = readFirstField(path);
+    if (!read.ok())
+        throw FatalError(path, QStringLiteral("%1，无法开始“%2”练习。").arg(read.reason, caption));
+    // Without one whole item the drill has no key to ask for and no picture to show.
+    if (read.value.size() < list.itemWidth)
+        throw FatalError(path, QStringLiteral("练习列表里没有一个完整的条目（每条 %1 个字符），"
+                                              "无法开始“%2”练习。")
+                                   .arg(list.itemWidth)
+                                   .arg(caption));
+    return read.value;
+}
+
+bool isShort(const ListFile& list, int length) {
+    return length / list.itemWidth < list.minimumItems;
+}
+
+// The 1-based position of a start's first item: a random item boundary.
+int drawStart(RandomSource& random, const ListFile& list, int length) {
+    const double r = random.reseedAndDraw();
+    // A list shorter than the minimum draws among its own whole items, so the
+    // five items taken (with the wrap) never run past its end.
+    const int starts = isShort(list, length) ? length / list.itemWidth : list.randomStarts;
+    const int item = std::clamp(static_cast<int>(std::floor(r * starts)), 0, starts - 1);
+    return item * list.itemWidth + 1;
+}
+
+// The item at the 1-based position pos: shorter or empty at the end of the list.
+QString takeItem(const QString& text, int pos, int width) {
+    if (pos < 1 || pos > text.size())
+        return {};
+    return text.mid(pos - 1, width);
+}
+
+// Right-most n characters; the whole item when it is shorter.
+QString lastChars(const QString& item, int n) {
+    return item.right(n);
+}
+
+} // namespace
+
+DrillEngine::DrillEngine(QString programFolder, DrillHost& host, RandomSource& random)
+    : programFolder_(std::move(programFolder)), host_(host), random_(random) {}
+
+void DrillEngine::placeMarkerOnFirstSlot() {
+    view_.Label3Top = kArrowTop;
+    view_.Label3Left = kArrowLeft0;
+    view_.Shape11Left = kFrameLeft0;
+    view_.Shape11Top = kFrameTop;
+}
+
+void DrillEngine::startSingleRadicals() {
+    mode_ = Mode::SingleRadicals;
+    host_.repaintOptionButton(Mode::RadicalsInCharacters);
+    view_.Label4Visible = false;
+    setText1(QString());
+    slotIndex_ = 0;
+    placeMarkerOnFirstSlot();
+
+    zgText_ = readList(programFolder_, kSingle);
+    zgLen_ = static_cast<int>(zgText_.size());
+    zgPos_ = drawStart(random_, kSingle, zgLen_) - kSingle.itemWidth;
+    fillSingleRadicals(isShort(kSingle, zgLen_));
+
+    view_.Label2 = view_.Label1[0];
+    slotIndex_ = 0;
+    slotNo_ = 1;
+    keytisi();
+}
+
+void DrillEngine::startRadicalsInCharacters() {
+    mode_ = Mode::RadicalsInCharacters;
+    host_.repaintOptionButton(Mode::SingleRadicals);
+    view_.Label4Visible = false;
+    setText1(QString());
+    slotIndex_ = 0;
+    placeMarkerOnFirstSlot();
+
+    zg2Text_ = readList(programFolder_, kInCharacters);
+    zg2Len_ = static_cast<int>(zg2Text_.size());
+    zg2Pos_ = drawStart(random_, kInCharacters, zg2Len_) - kInCharacters.itemWidth;
+    fillRadicalsInCharacters(isShort(kInCharacters, zg2Len_));
+
+    view_.Label2 = view_.Label1[0];
+    view_.Text23 = view_.Label6[0];
+    slotIndex_ = 0;
+    slotNo_ = 1;
+    keytisi();
+}
+
+void DrillEngine::fillSingleRadicals(bool wrap) {
+    for (int i = 0; i < kSlotCount; ++i) {
+        // Next-item rule: past the end of the list, start over at position 1.
+        if (wrap && zgPos_ + 4 > zgLen_)
+            zgPos_ = -3;
+        zgPos_ += 4;
+        const QString item = takeItem(zgText_, zgPos_, 4);
+        view_.Label1[i] = item.left(1);
+        host_.loadPicture(i, lastChars(item, 3));
+    }
+}
+
+void DrillEngine::fillRadicalsInCharacters(bool wrap) {
+    slotIndex_ = 0;
+    for (int i = 0; i < kSlotCount; ++i) {
+        if (wrap && zg2Pos_ + 3 > zg2Len_)
+            zg2Pos_ = -2;
+        zg2Pos_ += 3;
+        const QString item = takeItem(zg2Text_, zg2Pos_, 3);
+        view_.Label7[i] = item.mid(1, 1);
+        view_.Label1[i] = item.left(1);
+        view_.Label6[i] = lastChars(item, 1);
+        host_.loadPicture(i, lastChars(item, 1));
+        // The lookup reads the slot being filled from slotIndex.
+        view_.Text23 = view_.Label6[slotIndex_];
+        host_.runLookup();
+        ++slotIndex_;
+    }
+}
+
+void DrillEngine::setText1(const QString& text) {
+    if (view_.Text1 == text)
+        return;
+    view_.Text1 = text;
+    check();
+}
+
+void DrillEngine::text1Changed(const QString& text) {
+    setText1(text);
+}
+
+void DrillEngine::check() {
+    // Only the last character typed counts. An empty box is always a wrong
+    // answer, also before any list is loaded (when no key is expected).
+    const QString last = view_.Text1.right(1);
+    if (!last.isEmpty() && last == view_.Label2)
+        rightKey();
+    else
+        wrongKey();
+}
+
+void DrillEngine::rightKey() {
+    ++slotIndex_;
+    ++slotNo_;
+    if (slotNo_ == 6)
+        slotNo_ = 1;
+    view_.Label5 = QString::number(slotNo_);
+
+    const bool groupDone = slotIndex_ == kSlotCount;
+    if (groupDone) {
+        view_.Label3Left = kArrowLeft0;
+        view_.Shape11Left = kFrameLeft0;
+    } else {
+        view_.Label3Left += kSlotStep;
+        view_.Shape11Left += kSlotStep;
+    }
+
+    if (groupDone) {
+        if (mode_ == Mode::SingleRadicals) {
+            fillSingleRadicals(true);
+            view_.Label2 = view_.Label1[0];
+            slotIndex_ = 0;
+        }
+        if (mode_ == Mode::RadicalsInCharacters) {
+            fillRadicalsInCharacters(true);
+            view_.Label2 = view_.Label1[0];
+            slotIndex_ = 0;
+        }
+    }
+
+    view_.Text23 = view_.Label6[slotIndex_];
+    view_.Label2 = view_.Label1[slotIndex_];
+
+    // Emptying the box runs the check once more (a wrong answer on an empty
+    // box, which marks the arrow); the two steps after the Backspace undo it.
+    setText1(QString());
+    host_.postBackspace();
+    view_.Label4Visible = false;
+    view_.Label3Caption = QStringLiteral("↑");
+    keytisi();
+}
+
+void DrillEngine::wrongKey() {
+    view_.Label3Caption = QStringLiteral("↑×");
+    if (view_.Text1.size() <= 2)
+        return;
+    // From the third character in the box on, the verse of the expected key
+    // stands centred across the window above the row.
+    if (const KeyHintRow* row = findKeyHint(view_.Label2))
+        view_.Label4Caption = hintText(*row);
+    view_.Label4Top = view_.Label3Top - kHintAboveArrow;
+    view_.Label4Left = (host_.windowOuterWidth() - host_.hintWidthFor(view_.Label4Caption)) / 2;
+    view_.Label4Visible = true;
+}
+
+void DrillEngine::keytisi() {
+    view_.Shape1Visible.fill(false);
+    view_.Shape2Visible.fill(false);
+    if (slotNo_ < 1 || slotNo_ > kSlotCount)
+        return;
+    if (const KeyHintRow* row = findKeyHint(view_.Label1[slotNo_ - 1])) {
+        view_.Shape1Visible[row->markIndex] = true;
+        view_.Shape2Visible[row->markIndex] = true;
+    }
+}
+
+} // namespace radiane::drill

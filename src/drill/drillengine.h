@@ -86,7 +86,9 @@ public:
     void startSingleRadicals();
     void startRadicalsInCharacters();
 
-    // The change handler of Text1: the answer box now holds text.
+    // The change handler of Text1: the answer box now holds text. A text equal
+    // to what the box already holds is no change and runs nothing, so the window
+    // may echo the engine's own clearing of the box back without effect.
     // May throw radiane::FatalError (a picture of a new group is missing).
     void text1Changed(const QString& text);
 
@@ -110,7 +112,15 @@ public:
     const QString& zg2Text() const { return zg2Text_; }
 
 private:
-    // implementation detail of the engine
+    void placeMarkerOnFirstSlot();
+    void fillSingleRadicals(bool wrap);
+    void fillRadicalsInCharacters(bool wrap);
+    // Text1 set from code: a change runs the check, nested, as typing does.
+    void setText1(const QString& text);
+    void check();
+    void rightKey();
+    void wrongKey();
+
     QString programFolder_;
     DrillHost& host_;
     RandomSource& random_;
