@@ -1,0 +1,27 @@
+#include "app/drillmodesetting.h"
+
+#include "common/textfield.h"
+
+namespace radiane::app {
+
+SetupRead readDrillMode(const ProgramFolder& folder) {
+    const FieldRead read = readFirstField(folder.file(kSetupFile));
+    switch (read.status) {
+    case FieldRead::Status::Ok:
+        return {read.value, std::nullopt};
+    case FieldRead::Status::Missing:
+    case FieldRead::Status::Empty:
+        return {QStringLiteral("1"), std::nullopt};
+    case FieldRead::Status::Unreadable:
+    case FieldRead::Status::TooLarge:
+        break;
+    }
+    return {QString(), read.reason};
+}
+
+WriteResult writeDrillMode(const ProgramFolder& folder, bool option1Selected) {
+    return writeLine(folder.file(kSetupFile),
+                     option1Selected ? QStringLiteral("1") : QStringLiteral("2"));
+}
+
+} // namespace radiane::app

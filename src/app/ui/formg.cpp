@@ -1,0 +1,359 @@
+#include "app/ui/formg.h"
+
+#include "app/drillmodesetting.h"
+#include "app/ui/fatal.h"
+#include "common/twips.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QFontMetrics>
+#include <QFrame>
+#include <QKeyEvent>
+#include <QMouseEvent>
+
+namespace radiane::app {
+
+namespace {
+
+const QColor kOrange(255, 128, 0);
+const QColor kDarkGrey(128, 128, 128);
+const QString kPrompt = QStringLiteral("点击键盘相应键位查看示例编码和拆字图↑");
+
+// Song type for all Chinese text of the window.
+QFont songFont(double points, bool bold = false) {
+    QFont font(QStringLiteral("Noto Serif CJK SC"));
+    font.setStyleHint(QFont::Serif);
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    return font;
+}
+
+QPixmap programPicture(const ProgramFolder& folder, const QString& name) {
+    return QPixmap(folder.file(name));
+}
+
+} // namespace
+
+Formg::Formg(ProgramFolder folder, drill::RandomSource& random, QWidget* parent)
+    : QWidget(parent), folder_(std::move(folder)),
+      drill_(std::make_unique<drill::DrillEngine>(folder_.path(), static_cast<drill::DrillHost&>(*this), random)) {
+    setObjectName(QStringLiteral("Formg"));
+    setWindowTitle(QStringLiteral("Radiane　（F1键出字根表和口诀）"));
+    setFont(songFont(9));
+    buildLayout();
+
+    // Gives the answer box the focus right after the window has appeared.
+    Timer1 = new QTimer(this);
+    Timer1->setSingleShot(true);
+    Timer1->setInterval(2);
+    connect(Timer1, &QTimer::timeout, this, [this] {
+        focusText1();
+        Timer1->stop();
+    });
+    Timer1->start();
+}
+
+Formg::~Formg() = default;
+
+void Formg::buildLayout() {
+    resize(pxSize(11970, 6855));
+
+    Frame2 = new QFrame(this);
+    Frame2->setObjectName(QStringLiteral("Frame2"));
+    Frame2->setGeometry(pxRect(-270, -230, 12675, 645));
+    Command2 = new QPushButton(QStringLiteral("换 肤"), Frame2);
+    Command2->setObjectName(QStringLiteral("Command2"));
+    Command2->setGeometry(pxRect(390, 260, 1035, 330));
+    Command3 = new QPushButton(QStringLiteral("关 于"), Frame2);
+    Command3->setObjectName(QStringLiteral("Command3"));
+    Command3->setGeometry(pxRect(1545, 260, 1035, 330));
+
+    Option1 = new QRadioButton(QStringLiteral("单个字根图"), this);
+    Option1->setObjectName(QStringLiteral("Option1"));
+    Option1->setGeometry(pxRect(3960, 90, 1700, 240));
+    Option1->setChecked(true);
+    Option2 = new QRadioButton(QStringLiteral("汉字中的字根图"), this);
+    Option2->setObjectName(QStringLiteral("Option2"));
+    Option2->setGeometry(pxRect(6150, 90, 2200, 240));
+
+    auto* line1 = new ShapeWidget(kDarkGrey, 1, kDarkGrey, this);
+    line1->setObjectName(QStringLiteral("Line1"));
+    line1->setGeometry(px(30), px(330), px(10050) - px(30), 1);
+    auto* line2 = new ShapeWidget(Qt::white, 1, QColor(Qt::white), this);
+    line2->setObjectName(QStringLiteral("Line2"));
+    line2->setGeometry(px(30), px(360), px(10050) - px(30), 1);
+
+    Shape11 = new ShapeWidget(Qt::white, 1, kOrange, this);
+    Shape11->setObjectName(QStringLiteral("Shape11"));
+    Shape11->setGeometry(pxRect(drill::kFrameLeft0, drill::kFrameTop, 1815, 1830));
+
+    for (int i = 0; i < drill::kSlotCount; ++i) {
+        auto* picture = new QLabel(this);
+        picture->setObjectName(QStringLiteral("Picture1_%1").arg(i));
+        picture->setGeometry(pxRect(1155 + drill::kSlotStep * i, 780, 1680, 1695));
+        picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        picture->setAutoFillBackground(true);
+        QPalette palette = picture->palette();
+        palette.setColor(QPalette::Window, Qt::white);
+        picture->setPalette(palette);
+        Picture1[i] = picture;
+    }
+
+    Label3 = new QLabel(QStringLiteral("↑"), this);
+    Label3->setObjectName(QStringLiteral("Label3"));
+    Label3->setFont(songFont(15.75, true));
+    Label3->setStyleSheet(QStringLiteral("color: rgb(255, 0, 0); background: transparent;"));
+    Label3->move(pxPoint(drill::kArrowLeft0, drill::kArrowTop));
+    Label3->adjustSize();
+
+    Label4 = new QLabel(this);
+    Label4->setObjectName(QStringLiteral("Label4"));
+    Label4->setFont(songFont(12));
+    Label4->setStyleSheet(
+        QStringLiteral("color: white; background-color: rgb(255, 128, 0); padding: 0px;"));
+    Label4->setGeometry(pxRect(2895, 450, 6120, 240));
+    Label4->hide();
+
+    buildKeyboardPanel();
+
+    Image3 = programPicture(folder_, QStringLiteral("panel-shown.png"));
+    Image4 = programPicture(folder_, QStringLiteral("panel-folded.png"));
+    Image1 = new ClickableLabel(this);
+    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1->setGeometry(pxRect(11280, 2540, 315, 285));
+    Image1->setAlignment(Qt::AlignCenter);
+    Image1->setToolTip(QStringLiteral("打开/隐藏键盘提示"));
+    Image1->setCursor(Qt::PointingHandCursor);
+    connect(Image1, &ClickableLabel::clicked, this, &Formg::togglePanel);
+
+    // The working area below the window's bottom edge: the answer box lives here,
+    // out of sight but holding the keyboard focus.
+    Frame888 = new QWidget(this);
+    Frame888->setObjectName(QStringLiteral("Frame888"));
+    Frame888->setGeometry(pxRect(1650, 7770, 3000, 600));
+    Text1 = new QLineEdit(Frame888);
+    Text1->setObjectName(QStringLiteral("Text1"));
+    Text1->setGeometry(0, 0, px(1500), px(300));
+    // Letters must arrive as plain letters even while a Chinese input method is on.
+    Text1->setAttribute(Qt::WA_InputMethodEnabled, false);
+    Text1->setInputMethodHints(Qt::ImhLatinOnly | Qt::ImhNoPredictiveText);
+    Text1->installEventFilter(this);
+    connect(Text1, &QLineEdit::textChanged, this, &Formg::onText1Changed);
+
+    connect(Option1, &QRadioButton::toggled, this,
+            [this](bool checked) { onOptionToggled(drill::Mode::SingleRadicals, checked); });
+    connect(Option2, &QRadioButton::toggled, this, [this](bool checked) {
+        onOptionToggled(drill::Mode::RadicalsInCharacters, checked);
+    });
+    Option1->installEventFilter(this);
+    Option2->installEventFilter(this);
+
+    // The answer box comes first in the tab order.
+    setTabOrder(Text1, Command2);
+    setTabOrder(Command2, Command3);
+    setTabOrder(Command3, Option1);
+    setTabOrder(Option1, Option2);
+}
+
+void Formg::buildKeyboardPanel() {
+    Picture5 = new QLabel(this);
+    Picture5->setObjectName(QStringLiteral("Picture5"));
+    Picture5->setGeometry(pxRect(180, 2940, 11610, 3510));
+    Picture5->setPixmap(programPicture(folder_, QStringLiteral("keyboard.png")));
+    Picture5->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    for (const drill::KeyHintRow& row : drill::keyHintTable()) {
+        auto* red = new ShapeWidget(QColor(255, 0, 0), 4, std::nullopt, Picture5);
+        red->setObjectName(QStringLiteral("Shape1_%1").arg(row.markIndex));
+        red->setGeometry(pxRect(row.red.left, row.red.top, row.red.width, row.red.height));
+        red->hide();
+        auto* white = new ShapeWidget(Qt::white, 1, std::nullopt, Picture5);
+        white->setObjectName(QStringLiteral("Shape2_%1").arg(row.markIndex));
+        white->setGeometry(
+            pxRect(row.white.left, row.white.top, row.white.width, row.white.height));
+        white->hide();
+        Shape1[row.markIndex] = red;
+        Shape2[row.markIndex] = white;
+    }
+
+    // The prompt under the keyboard reads as shadowed: a white copy 15 twips up
+    // and left, beneath the prompt itself.
+    Label11 = new QLabel(kPrompt, this);
+    Label11->setObjectName(QStringLiteral("Label11"));
+    Label11->setGeometry(pxRect(4275, 6510, 3420, 180));
+    Label11->setStyleSheet(QStringLiteral("color: white; background: transparent;"));
+    Label11->setAttribute(Qt::WA_TransparentForMouseEvents);
+    Label9 = new QLabel(kPrompt, this);
+    Label9->setObjectName(QStringLiteral("Label9"));
+    Label9->setGeometry(pxRect(4290, 6525, 3420, 180));
+    Label9->setStyleSheet(QStringLiteral("background: transparent;"));
+    for (QLabel* prompt : {Label11, Label9})
+        prompt->setFont(songFont(9));
+}
+
+void Formg::load() {
+    const SetupRead setup = readDrillMode(folder_);
+    if (setup.failure)
+        throw FatalError(folder_.file(kSetupFile), *setup.failure);
+    Label8 = setup.Label8;
+
+    if (Label8 == u"1") {
+        Option1->setChecked(true);
+        drill_->startSingleRadicals();
+    }
+    if (Label8 == u"2")
+        Option2->setChecked(true); // its toggle starts the drill
+    Option2->repaint();
+    Image1->setPixmap(Image3);
+    drill_->setSlotNo(1);
+    drill_->keytisi();
+    showView();
+}
+
+bool Formg::formClose() {
+    const WriteResult setup = writeDrillMode(folder_, Option1->isChecked());
+    if (!setup.ok) {
+        endWithError(FatalError(folder_.file(kSetupFile), setup.reason).message());
+        return false;
+    }
+    return true;
+}
+
+void Formg::closeEvent(QCloseEvent* event) {
+    if (closing_) {
+        event->accept();
+        return;
+    }
+    closing_ = true;
+    if (!formClose()) {
+        event->accept();
+        return;
+    }
+    event->accept();
+    if (onClosed_)
+        onClosed_();
+}
+
+void Formg::togglePanel() {
+    if (Label116 == u"1") {
+        setOuterHeight(6960);
+        Label116 = QStringLiteral("2");
+        Image1->setPixmap(Image3);
+    } else {
+        setOuterHeight(3315);
+        Label116 = QStringLiteral("1");
+        Image1->setPixmap(Image4);
+    }
+    focusText1();
+}
+
+void Formg::setOuterHeight(int twipsHeight) {
+    const int frameExtra = frameGeometry().height() - geometry().height();
+    resize(width(), px(twipsHeight) - frameExtra);
+}
+
+void Formg::mousePressEvent(QMouseEvent* event) {
+    // A click on the window background or on the keyboard picture.
+    focusText1();
+    QWidget::mousePressEvent(event);
+}
+
+bool Formg::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == Text1 && event->type() == QEvent::KeyRelease) {
+        if (static_cast<QKeyEvent*>(event)->key() == Qt::Key_F1)
+            showChart();
+        return false;
+    }
+    if ((watched == Option1 || watched == Option2) &&
+        event->type() == QEvent::MouseButtonRelease) {
+        focusText1();
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void Formg::showChart() {}
+
+void Formg::onText1Changed(const QString& text) {
+    guarded([&] { drill_->text1Changed(text); });
+    showView();
+}
+
+void Formg::onOptionToggled(drill::Mode mode, bool checked) {
+    if (!checked)
+        return;
+    drill_->setMode(mode);
+    guarded([&] {
+        if (mode == drill::Mode::SingleRadicals)
+            drill_->startSingleRadicals();
+        else
+            drill_->startRadicalsInCharacters();
+    });
+    showView();
+}
+
+void Formg::showView() {
+    const drill::DrillView& view = drill_->view();
+    if (Text1->text() != view.Text1) {
+        const QSignalBlocker block(Text1);
+        Text1->setText(view.Text1);
+    }
+    Label3->setText(view.Label3Caption);
+    Label3->move(pxPoint(view.Label3Left, view.Label3Top));
+    Label3->adjustSize();
+    Shape11->move(pxPoint(view.Shape11Left, view.Shape11Top));
+
+    Label4->setText(view.Label4Caption);
+    const QSize hint = hintSize(view.Label4Caption);
+    Label4->setGeometry(px(view.Label4Left), px(view.Label4Top), hint.width(), hint.height());
+    Label4->setVisible(view.Label4Visible);
+
+    for (int i = 0; i < drill::kMarkCount; ++i) {
+        if (Shape1[i])
+            Shape1[i]->setVisible(view.Shape1Visible[i]);
+        if (Shape2[i])
+            Shape2[i]->setVisible(view.Shape2Visible[i]);
+    }
+}
+
+void Formg::focusText1() { Text1->setFocus(Qt::OtherFocusReason); }
+
+QSize Formg::hintSize(const QString& caption) const {
+    const QFontMetrics metrics(Label4->font());
+    return {metrics.horizontalAdvance(caption), metrics.height()};
+}
+
+void Formg::loadPicture(int slot, const QString& name) {
+    const QString path = folder_.file(QStringLiteral("bmp/%1.bmp").arg(name));
+    // A picture name never leads out of the picture folder.
+    const bool plainName = !name.contains(u'/') && !name.contains(u'\\') && name != u".." ;
+    QImage image;
+    if (plainName)
+        image.load(path);
+    if (image.isNull()) {
+        const bool exists = plainName && QFileInfo(path).isFile();
+        throw FatalError(path, exists ? QStringLiteral("图片无法读取")
+                                      : QStringLiteral("找不到图片文件"));
+    }
+    slotImages_[slot] = image.convertToFormat(QImage::Format_RGB32);
+    Picture1[slot]->setPixmap(QPixmap::fromImage(slotImages_[slot]));
+}
+
+void Formg::runLookup() {}
+
+void Formg::repaintOptionButton(drill::Mode mode) {
+    (mode == drill::Mode::SingleRadicals ? Option1 : Option2)->repaint();
+}
+
+void Formg::postBackspace() {
+    QCoreApplication::postEvent(Text1, new QKeyEvent(QEvent::KeyPress, Qt::Key_Backspace,
+                                                     Qt::NoModifier));
+    QCoreApplication::postEvent(Text1, new QKeyEvent(QEvent::KeyRelease, Qt::Key_Backspace,
+                                                     Qt::NoModifier));
+}
+
+int Formg::hintWidthFor(const QString& caption) { return twips(hintSize(caption).width()); }
+
+int Formg::windowOuterWidth() { return twips(frameGeometry().width()); }
+
+} // namespace radiane::app

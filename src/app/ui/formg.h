@@ -1,0 +1,105 @@
+#pragma once
+
+#include "app/ui/clickablelabel.h"
+#include "app/ui/shapewidget.h"
+#include "common/programfolder.h"
+#include "drill/drillengine.h"
+
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPixmap>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+#include <QWidget>
+#include <array>
+#include <functional>
+#include <memory>
+
+class QFrame;
+
+namespace radiane::app {
+
+// The main window: the drill row, the keyboard panel and the top bar. It shows
+// the state of the drill engine and forwards the learner's events to it.
+// Control names follow the window layout they were designed in.
+class Formg : public QWidget, private drill::DrillHost {
+    Q_OBJECT
+public:
+    explicit Formg(ProgramFolder folder, drill::RandomSource& random, QWidget* parent = nullptr);
+    ~Formg() override;
+
+    // Restores the saved drill mode and starts the drill. Throws FatalError.
+    void load();
+    // Writes the settings back; called when the learner closes the window.
+    // Returns false when a settings file could not be written (already reported).
+    bool formClose();
+    // Called after a successful close; program entry ends the process there.
+    void setOnClosed(std::function<void()> onClosed) { onClosed_ = std::move(onClosed); }
+
+    const drill::DrillEngine& drill() const { return *drill_; }
+    const ProgramFolder& programFolder() const { return folder_; }
+    const QImage& slotImage(int slot) const { return slotImages_.at(slot); }
+
+    // Controls, public for the tests that drive the window.
+    QFrame* Frame2 = nullptr;
+    QPushButton* Command2 = nullptr; // "换 肤"
+    QPushButton* Command3 = nullptr; // "关 于"
+    QRadioButton* Option1 = nullptr;
+    QRadioButton* Option2 = nullptr;
+    QLabel* Label4 = nullptr; // hint bar
+    ShapeWidget* Shape11 = nullptr;
+    std::array<QLabel*, drill::kSlotCount> Picture1{};
+    QLabel* Label3 = nullptr; // arrow
+    QLabel* Picture5 = nullptr;
+    std::array<ShapeWidget*, drill::kMarkCount> Shape1{};
+    std::array<ShapeWidget*, drill::kMarkCount> Shape2{};
+    QLabel* Label9 = nullptr;
+    QLabel* Label11 = nullptr;
+    ClickableLabel* Image1 = nullptr;
+    QWidget* Frame888 = nullptr;
+    QLineEdit* Text1 = nullptr;
+    QTimer* Timer1 = nullptr;
+
+    // Hidden holders that are plain fields here.
+    QString Label8 = QStringLiteral("1"); // drill mode read from setup.txt
+    QString Label116 = QStringLiteral("2"); // "2" panel shown, "1" folded
+    QPixmap Image3; // toggle picture while the panel is shown
+    QPixmap Image4; // toggle picture while the panel is folded
+
+    // Panel toggle (click on Image1).
+    void togglePanel();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // DrillHost
+    void loadPicture(int slot, const QString& name) override;
+    void runLookup() override;
+    void repaintOptionButton(drill::Mode mode) override;
+    void postBackspace() override;
+    int hintWidthFor(const QString& caption) override;
+    int windowOuterWidth() override;
+
+    void buildLayout();
+    void buildKeyboardPanel();
+    void onText1Changed(const QString& text);
+    void onOptionToggled(drill::Mode mode, bool checked);
+    void showView();
+    void focusText1();
+    void showChart();
+    void setOuterHeight(int twipsHeight);
+    QSize hintSize(const QString& caption) const;
+
+    ProgramFolder folder_;
+    std::unique_ptr<drill::DrillEngine> drill_;
+    std::array<QImage, drill::kSlotCount> slotImages_;
+    std::function<void()> onClosed_;
+    bool closing_ = false;
+};
+
+} // namespace radiane::app

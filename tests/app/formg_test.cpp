@@ -1,0 +1,192 @@
+#include "app/ui/fatal.h"
+#include "app/ui/formg.h"
+#include "common/twips.h"
+#include "drillfolder.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QTest>
+#include <gtest/gtest.h>
+
+using namespace radiane;
+using radiane::app::Formg;
+using radiane::test::DrillFolder;
+
+namespace {
+
+// Always the first place of a list: the drill is then fully predictable.
+class FirstPlace final : public drill::RandomSource {
+public:
+    double reseedAndDraw() override { return 0.0; }
+};
+
+class FormgTest : public testing::Test {
+protected:
+    void SetUp() override {
+        app::setFatalHandler([this](const QString& message) { failures << message; });
+    }
+    void TearDown() override { app::setFatalHandler({}); }
+
+    std::unique_ptr<Formg> open() {
+        auto formg = std::make_unique<Formg>(data.dir.folder(), random);
+        app::guarded([&] { formg->load(); });
+        return formg;
+    }
+    static void showActive(Formg& formg) {
+        formg.show();
+        formg.activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&formg));
+    }
+    // Closes the window as the learner does.
+    static void closeByUser(Formg& formg) { formg.close(); }
+
+    DrillFolder data;
+    FirstPlace random;
+    QStringList failures;
+};
+
+TEST_F(FormgTest, FirstRunStartsSingleRadicalsAndWritesModeOne) {
+    auto formg = open();
+    EXPECT_TRUE(failures.isEmpty()) << failures.join("\n").toStdString();
+    EXPECT_TRUE(formg->Option1->isChecked());
+    EXPECT_EQ(formg->drill().view().Label2, "a");
+    for (QLabel* picture : formg->Picture1)
+        EXPECT_FALSE(picture->pixmap().isNull());
+    closeByUser(*formg);
+    EXPECT_EQ(data.dir.read("setup.txt"), QByteArray("1\r\n"));
+}
+
+TEST_F(FormgTest, SavedModeTwoIsRestoredAndWrittenBack) {
+    data.dir.write("setup.txt", "2\r\n");
+    auto formg = open();
+    EXPECT_TRUE(formg->Option2->isChecked());
+    EXPECT_EQ(formg->drill().mode(), drill::Mode::RadicalsInCharacters);
+    EXPECT_EQ(formg->drill().view().Text23, data.characters.first());
+    EXPECT_EQ(formg->drill().slotNo(), 1);
+    EXPECT_EQ(formg->drill().slotIndex(), 0);
+    closeByUser(*formg);
+    EXPECT_EQ(data.dir.read("setup.txt"), QByteArray("2\r\n"));
+}
+
+TEST_F(FormgTest, SwitchingToOption2IsWhatTheCloseWrites) {
+    data.dir.write("setup.txt", "1\r\n");
+    auto formg = open();
+    QTest::mouseClick(formg->Option2, Qt::LeftButton);
+    EXPECT_TRUE(formg->Option2->isChecked());
+    EXPECT_EQ(formg->drill().mode(), drill::Mode::RadicalsInCharacters);
+    EXPECT_EQ(formg->Label8, "1");
+    closeByUser(*formg);
+    EXPECT_EQ(data.dir.read("setup.txt"), QByteArray("2\r\n"));
+}
+
+TEST_F(FormgTest, UnknownModeLoadsNoListAndClosesWithOne) {
+    data.dir.write("setup.txt", "3\r\n");
+    auto formg = open();
+    EXPECT_TRUE(formg->Option1->isChecked());
+    EXPECT_EQ(formg->Label8, "3");
+    for (QLabel* picture : formg->Picture1)
+        EXPECT_TRUE(picture->pixmap().isNull());
+    closeByUser(*formg);
+    EXPECT_EQ(data.dir.read("setup.txt"), QByteArray("1\r\n"));
+}
+
+TEST_F(FormgTest, PanelToggleFoldsAndUnfolds) {
+    auto formg = open();
+    showActive(*formg);
+    const qint64 shown = formg->Image3.cacheKey();
+    EXPECT_EQ(formg->Image1->pixmap().cacheKey(), shown);
+
+    formg->togglePanel();
+    EXPECT_EQ(formg->frameGeometry().height(), px(3315));
+    EXPECT_EQ(formg->Label116, "1");
+    EXPECT_EQ(formg->Image1->pixmap().cacheKey(), formg->Image4.cacheKey());
+    EXPECT_TRUE(formg->Text1->hasFocus());
+
+    formg->togglePanel();
+    EXPECT_EQ(formg->frameGeometry().height(), px(6960));
+    EXPECT_EQ(formg->Label116, "2");
+    EXPECT_EQ(formg->Image1->pixmap().cacheKey(), shown);
+}
+
+TEST_F(FormgTest, FoldingKeepsTheDrill) {
+    auto formg = open();
+    showActive(*formg);
+    QTest::keyClicks(formg->Text1, "a");
+    const QPoint frame = formg->Shape11->pos();
+    const QString expected = formg->drill().view().Label2;
+    formg->togglePanel();
+    formg->togglePanel();
+    EXPECT_EQ(formg->Shape11->pos(), frame);
+    EXPECT_EQ(formg->drill().view().Label2, expected);
+    EXPECT_EQ(formg->drill().slotIndex(), 1);
+}
+
+TEST_F(FormgTest, AnswerBoxHasTheFocusAfterStartAndAfterClicks) {
+    auto formg = open();
+    showActive(*formg);
+    QTest::qWait(20); // Timer1
+    EXPECT_TRUE(formg->Text1->hasFocus());
+    EXPECT_FALSE(formg->Timer1->isActive());
+
+    formg->Option1->setFocus();
+    QTest::mouseClick(formg->Option1, Qt::LeftButton);
+    EXPECT_TRUE(formg->Text1->hasFocus());
+
+    formg->Picture5->setFocus(); // not focusable: focus stays where it was
+    formg->Command3->setFocus();
+    QTest::mouseClick(formg, Qt::LeftButton, {}, QPoint(5, 300));
+    EXPECT_TRUE(formg->Text1->hasFocus());
+    QTest::mouseClick(formg->Image1, Qt::LeftButton);
+    EXPECT_TRUE(formg->Text1->hasFocus());
+}
+
+TEST_F(FormgTest, TypingMovesFrameArrowAndMark) {
+    auto formg = open();
+    showActive(*formg);
+    // The list starts a, b, c, ... (keys cycle through the alphabet).
+    QTest::keyClicks(formg->Text1, "a");
+    EXPECT_EQ(formg->Text1->text(), "");
+    EXPECT_EQ(formg->Shape11->x(), px(drill::kFrameLeft0 + drill::kSlotStep));
+    EXPECT_EQ(formg->Label3->x(), px(drill::kArrowLeft0 + drill::kSlotStep));
+    EXPECT_EQ(formg->Label3->text(), "↑");
+    const drill::KeyHintRow* b = drill::findKeyHint("b");
+    ASSERT_NE(b, nullptr);
+    EXPECT_TRUE(formg->Shape1[b->markIndex]->isVisibleTo(formg.get()));
+    EXPECT_TRUE(formg->Shape2[b->markIndex]->isVisibleTo(formg.get()));
+    int shown = 0;
+    for (auto* mark : formg->Shape1)
+        shown += mark->isVisibleTo(formg.get()) ? 1 : 0;
+    EXPECT_EQ(shown, 1);
+
+    QTest::keyClicks(formg->Text1, "xyz");
+    EXPECT_EQ(formg->Label3->text(), "↑×");
+    EXPECT_TRUE(formg->Label4->isVisibleTo(formg.get()));
+    EXPECT_EQ(formg->Label4->text(), "提示：B 键： 子耳了也框向上");
+    // Centred across the window, 2145 twips above the arrow's top.
+    const int centre = formg->Label4->x() + formg->Label4->width() / 2;
+    EXPECT_NEAR(centre, formg->frameGeometry().width() / 2, 1);
+    EXPECT_EQ(formg->Label4->y(), px(drill::kArrowTop - drill::kHintAboveArrow));
+
+    QTest::keyClicks(formg->Text1, "b");
+    EXPECT_FALSE(formg->Label4->isVisibleTo(formg.get()));
+    EXPECT_EQ(formg->Label3->text(), "↑");
+    QTest::qWait(10); // the posted Backspace reaches an empty box and changes nothing
+    EXPECT_EQ(formg->Text1->text(), "");
+    EXPECT_EQ(formg->drill().slotIndex(), 2);
+}
+
+TEST_F(FormgTest, MissingPictureEndsWithAMessageNamingIt) {
+    QFile::remove(data.dir.file("bmp/r02.bmp"));
+    auto formg = open();
+    ASSERT_EQ(failures.size(), 1);
+    EXPECT_TRUE(failures.first().contains("r02.bmp")) << failures.first().toStdString();
+}
+
+TEST_F(FormgTest, EmptyListEndsWithAMessageNamingIt) {
+    data.dir.write("zg.txt", "");
+    auto formg = open();
+    ASSERT_EQ(failures.size(), 1);
+    EXPECT_TRUE(failures.first().contains("zg.txt")) << failures.first().toStdString();
+}
+
+} // namespace
