@@ -1,0 +1,207 @@
+#include "charpicture.h"
+
+#include <QPainter>
+#include <QTransform>
+#include <algorithm>
+#include <vector>
+
+namespace datagen {
+
+namespace {
+
+// Which colour group draws each stroke: the part it belongs to, or the middle group.
+QList<int> strokeGroups(const Split& split) {
+    QList<int> groups(split.strokeCount, 4);
+    for (int part = 1; part <= 4; ++part) {
+        const PartRange r = partRange(split, part);
+        for (int s = r.first; s < r.end; ++s)
+            groups[s] = part - 1;
+    }
+    return groups;
+}
+
+// 4-connected components of one palette index; each is a list of pixels.
+QList<QList<QPoint>> components(const QImage& img, int index) {
+    const int w = img.width(), h = img.height();
+    std::vector<int> seen(size_t(w) * size_t(h), 0);
+    QList<QList<QPoint>> out;
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+            if (seen[size_t(y) * w + x] || img.pixelIndex(x, y) != index)
+                continue;
+            QList<QPoint> comp;
+            QList<QPoint> stack{{x, y}};
+            seen[size_t(y) * w + x] = 1;
+            while (!stack.isEmpty()) {
+                const QPoint p = stack.takeLast();
+                comp.append(p);
+                const QPoint next[4] = {{p.x() + 1, p.y()}, {p.x() - 1, p.y()},
+                                        {p.x(), p.y() + 1}, {p.x(), p.y() - 1}};
+                for (const QPoint& q : next) {
+                    if (q.x() < 0 || q.y() < 0 || q.x() >= w || q.y() >= h)
+                        continue;
+                    int& s = seen[size_t(q.y()) * w + q.x()];
+                    if (!s && img.pixelIndex(q) == index) {
+                        s = 1;
+                        stack.append(q);
+                    }
+                }
+            }
+            out.append(comp);
+        }
+    return out;
+}
+
+// The pixel of a component farthest (4-connected steps) from any pixel outside it: a point
+// well inside the stroke, never on its edge when the stroke is wider than two pixels.
+QPoint deepestPoint(const QList<QPoint>& comp, int w, int h) {
+    std::vector<int> dist(size_t(w) * size_t(h), -1);
+    for (const QPoint& p : comp)
+        dist[size_t(p.y()) * w + p.x()] = 0;
+    QList<QPoint> frontier;
+    auto inside = [&](int x, int y) {
+        return x >= 0 && y >= 0 && x < w && y < h && dist[size_t(y) * w + x] >= 0;
+    };
+    for (const QPoint& p : comp) {
+        if (!inside(p.x() + 1, p.y()) || !inside(p.x() - 1, p.y()) || !inside(p.x(), p.y() + 1) ||
+            !inside(p.x(), p.y() - 1)) {
+            dist[size_t(p.y()) * w + p.x()] = 1;
+            frontier.append(p);
+        }
+    }
+    for (qsizetype i = 0; i < frontier.size(); ++i) {
+        const QPoint p = frontier[i];
+        const int d = dist[size_t(p.y()) * w + p.x()];
+        const QPoint next[4] = {{p.x() + 1, p.y()}, {p.x() - 1, p.y()}, {p.x(), p.y() + 1},
+                                {p.x(), p.y() - 1}};
+        for (const QPoint& q : next)
+            if (inside(q.x(), q.y()) && dist[size_t(q.y()) * w + q.x()] == 0) {
+                dist[size_t(q.y()) * w + q.x()] = d + 1;
+                frontier.append(q);
+            }
+    }
+    // Deepest pixel; ties go to the one nearest the component's centre, then raster order.
+    double cx = 0, cy = 0;
+    for (const QPoint& p : comp) {
+        cx += p.x();
+        cy += p.y();
+    }
+    cx /= comp.size();
+    cy /= comp.size();
+    QPoint best = comp.first();
+    int bestD = -1;
+    double bestC = 0;
+    for (const QPoint& p : comp) {
+        const int d = dist[size_t(p.y()) * w + p.x()];
+        const double c = (p.x() - cx) * (p.x() - cx) + (p.y() - cy) * (p.y() - cy);
+        if (d > bestD || (d == bestD && c < bestC) ||
+            (d == bestD && c == bestC && (p.y() < best.y() || (p.y() == best.y() && p.x() < best.x())))) {
+            best = p;
+            bestD = d;
+            bestC = c;
+        }
+    }
+    return best;
+}
+
+} // namespace
+
+int partGrey(int group) { return kGreyBase + group; }
+
+std::optional<CharPicture> drawCharacter(const CharStrokes& strokes, const Split& split) {
+    QImage img(kPictureWidth, kPictureHeight, QImage::Format_Indexed8);
+    QList<QRgb> palette{qRgb(255, 255, 255)};
+    for (int g = 0; g < 5; ++g)
+        palette.append(qRgb(partGrey(g), partGrey(g), partGrey(g)));
+    img.setColorTable(palette);
+    img.fill(0);
+
+    // Large and centred: the outline's bounding box, scaled to fill most of the picture.
+    const QRectF bounds = strokes.outline().boundingRect();
+    const double side = std::max(bounds.width(), bounds.height());
+    const double scale = std::min(104.0 / side, 104.0 / 1024.0 * 1.08);
+    QTransform t;
+    t.translate(kPictureWidth / 2.0, kPictureHeight / 2.0);
+    t.scale(scale, scale);
+    t.translate(-bounds.center().x(), -bounds.center().y());
+
+    // Draw into an RGB image (QPainter cannot paint indexed images), then map back.
+    QImage rgb(kPictureWidth, kPictureHeight, QImage::Format_RGB32);
+    rgb.fill(Qt::white);
+    {
+        QPainter p(&rgb);
+        p.setRenderHint(QPainter::Antialiasing, false);
+        p.setPen(Qt::NoPen);
+        p.setTransform(t);
+        const QList<int> groups = strokeGroups(split);
+        for (int s = 0; s < strokes.count(); ++s) {
+            const int g = partGrey(groups[s]);
+            p.setBrush(QColor(g, g, g));
+            p.drawPath(strokes.strokes[s]);
+        }
+    }
+    for (int y = 0; y < kPictureHeight; ++y)
+        for (int x = 0; x < kPictureWidth; ++x) {
+            const int v = qRed(rgb.pixel(x, y));
+            img.setPixel(x, y, v == 255 ? 0 : v - kGreyBase + 1);
+        }
+
+    // Crumbs of a radical cut off by another's overlapping stroke (under 4 pixels) take the
+    // colour of the radical they touch most, so every piece left is worth a fill point.
+    for (int index = 1; index <= 5; ++index)
+        for (const QList<QPoint>& comp : components(img, index)) {
+            if (comp.size() >= 4)
+                continue;
+            int votes[6] = {0, 0, 0, 0, 0, 0};
+            for (const QPoint& p : comp) {
+                const QPoint next[4] = {{p.x() + 1, p.y()}, {p.x() - 1, p.y()},
+                                        {p.x(), p.y() + 1}, {p.x(), p.y() - 1}};
+                for (const QPoint& q : next)
+                    if (img.valid(q) && img.pixelIndex(q) != index && img.pixelIndex(q) != 0)
+                        ++votes[img.pixelIndex(q)];
+            }
+            const int to = int(std::max_element(votes, votes + 6) - votes);
+            if (votes[to] > 0)
+                for (const QPoint& p : comp)
+                    img.setPixel(p, uint(to));
+        }
+
+    CharPicture out;
+    out.image = img;
+    for (int part = 1; part <= 4; ++part) {
+        if (partRange(split, part).isEmpty())
+            continue;
+        const QList<QList<QPoint>> comps = components(img, part);
+        if (comps.isEmpty() || comps.size() > kMaxSeeds)
+            return std::nullopt;
+        for (const QList<QPoint>& comp : comps)
+            out.seeds[part - 1].append(deepestPoint(comp, kPictureWidth, kPictureHeight));
+    }
+    return out;
+}
+
+int floodFill4(QImage& image, QPoint seed, QRgb fill) {
+    if (!image.valid(seed))
+        return 0;
+    if (image.format() != QImage::Format_RGB32 && image.format() != QImage::Format_ARGB32)
+        image = image.convertToFormat(QImage::Format_RGB32);
+    const QRgb target = image.pixel(seed);
+    if (target == fill)
+        return 0;
+    int count = 0;
+    QList<QPoint> stack{seed};
+    while (!stack.isEmpty()) {
+        const QPoint p = stack.takeLast();
+        if (!image.valid(p) || image.pixel(p) != target)
+            continue;
+        image.setPixel(p, fill);
+        ++count;
+        stack.append({p.x() + 1, p.y()});
+        stack.append({p.x() - 1, p.y()});
+        stack.append({p.x(), p.y() + 1});
+        stack.append({p.x(), p.y() - 1});
+    }
+    return count;
+}
+
+} // namespace datagen

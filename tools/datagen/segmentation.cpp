@@ -1,0 +1,291 @@
+#include "segmentation.h"
+
+#include <QLineF>
+#include <QRectF>
+#include <QSet>
+#include <cmath>
+
+namespace datagen {
+
+namespace {
+
+constexpr int kSamples = 8;
+constexpr double kPi = 3.14159265358979323846;
+
+// Points spread evenly along a polyline by arc length.
+QList<QPointF> resample(const QList<QPointF>& line, int n) {
+    QList<QPointF> out;
+    if (line.isEmpty())
+        return out;
+    if (line.size() == 1) {
+        for (int i = 0; i < n; ++i)
+            out.append(line.first());
+        return out;
+    }
+    double total = 0;
+    for (qsizetype i = 1; i < line.size(); ++i)
+        total += QLineF(line[i - 1], line[i]).length();
+    if (total <= 0) {
+        for (int i = 0; i < n; ++i)
+            out.append(line.first());
+        return out;
+    }
+    qsizetype seg = 1;
+    double walked = 0;
+    for (int k = 0; k < n; ++k) {
+        const double target = total * k / (n - 1);
+        while (seg < line.size() - 1 && walked + QLineF(line[seg - 1], line[seg]).length() < target) {
+            walked += QLineF(line[seg - 1], line[seg]).length();
+            ++seg;
+        }
+        const double len = QLineF(line[seg - 1], line[seg]).length();
+        const double t = len > 0 ? std::clamp((target - walked) / len, 0.0, 1.0) : 0.0;
+        out.append(line[seg - 1] + (line[seg] - line[seg - 1]) * t);
+    }
+    return out;
+}
+
+double angleOf(QPointF v) { return std::atan2(v.y(), v.x()); }
+
+double angleDiff(double a, double b) {
+    double d = std::fabs(a - b);
+    while (d > kPi)
+        d = std::fabs(d - 2 * kPi);
+    return d;
+}
+
+double length(const QList<QPointF>& line) {
+    double total = 0;
+    for (qsizetype i = 1; i < line.size(); ++i)
+        total += QLineF(line[i - 1], line[i]).length();
+    return total;
+}
+
+// Bounding box of centre lines, each side at least a fraction of the larger side so that a
+// run of flat strokes is not blown up to full height.
+QRectF box(const QList<QList<QPointF>>& lines) {
+    QRectF r;
+    bool first = true;
+    for (const auto& line : lines)
+        for (const QPointF& p : line) {
+            if (first) {
+                r = QRectF(p, QSizeF(0, 0));
+                first = false;
+            } else {
+                r.setLeft(std::min(r.left(), p.x()));
+                r.setRight(std::max(r.right(), p.x()));
+                r.setTop(std::min(r.top(), p.y()));
+                r.setBottom(std::max(r.bottom(), p.y()));
+            }
+        }
+    const double side = std::max({r.width(), r.height(), 1.0});
+    const double minSide = side * 0.35;
+    if (r.width() < minSide)
+        r.adjust(-(minSide - r.width()) / 2, 0, (minSide - r.width()) / 2, 0);
+    if (r.height() < minSide)
+        r.adjust(0, -(minSide - r.height()) / 2, 0, (minSide - r.height()) / 2);
+    return r;
+}
+
+QPointF normalise(QPointF p, const QRectF& r) {
+    return {(p.x() - r.left()) / r.width(), (p.y() - r.top()) / r.height()};
+}
+
+} // namespace
+
+int strokeClass(const QList<QPointF>& median) {
+    const QList<QPointF> pts = resample(median, 12);
+    if (pts.size() < 2)
+        return 4;
+    const double total = length(median);
+    // A turn: the direction changes by more than 65 degrees between two legs that are each a
+    // real part of the stroke (a short hook at the end does not count).
+    // Compare the direction of the part before each inner point with the part after it.
+    for (int k = 2; k <= 9; ++k) {
+        const QPointF before = pts[k] - pts[0];
+        const QPointF after = pts[11] - pts[k];
+        const double lb = std::hypot(before.x(), before.y());
+        const double la = std::hypot(after.x(), after.y());
+        if (lb < 0.2 * total || la < 0.2 * total)
+            continue;
+        if (angleDiff(angleOf(before), angleOf(after)) > 65 * kPi / 180)
+            return 5;
+    }
+    const QPointF v = pts.last() - pts.first();
+    const double a = angleOf(v) * 180 / kPi; // y down: 90 is straight down
+    if (a > -75 && a <= 22)
+        return 1;
+    if (a > 22 && a <= 72)
+        return 4;
+    if (a > 72 && a <= 102)
+        return 2;
+    if (a > 102 || a <= -160)
+        return 3;
+    return 1;
+}
+
+QChar identificationLetter(int cls, int structure) {
+    static const char* zones[5] = {"gfd", "hjk", "tre", "yui", "nbv"};
+    if (cls < 1 || cls > 5 || structure < 1 || structure > 3)
+        return {};
+    return QLatin1Char(zones[cls - 1][structure - 1]);
+}
+
+bool strokesMatch(const QList<QList<QPointF>>& character, int first, const RadicalShape& radical) {
+    const int n = int(radical.medians.size());
+    if (n == 0 || first < 0 || first + n > character.size())
+        return false;
+    const QList<QList<QPointF>> run = character.mid(first, n);
+    if (n == 1)
+        return strokeClass(run[0]) == strokeClass(radical.medians[0]);
+    const QRectF rb = box(run);
+    const QRectF tb = box(radical.medians);
+    double layout = 0;
+    for (int i = 0; i < n; ++i) {
+        const QList<QPointF> a = resample(run[i], kSamples);
+        const QList<QPointF> b = resample(radical.medians[i], kSamples);
+        // Direction of the stroke, leg by leg, in the squeezed boxes.
+        double dir = 0;
+        int legs = 0;
+        for (int k = 1; k < kSamples; ++k) {
+            const QPointF da = normalise(a[k], rb) - normalise(a[k - 1], rb);
+            const QPointF db = normalise(b[k], tb) - normalise(b[k - 1], tb);
+            if (std::hypot(da.x(), da.y()) < 1e-3 || std::hypot(db.x(), db.y()) < 1e-3)
+                continue;
+            dir += angleDiff(angleOf(da), angleOf(db));
+            ++legs;
+        }
+        if (legs > 0 && dir / legs > 50 * kPi / 180)
+            return false;
+        const int ca = strokeClass(run[i]);
+        const int cb = strokeClass(radical.medians[i]);
+        if (ca != cb && (ca == 5 || cb == 5))
+            return false;
+        for (int k = 0; k < kSamples; ++k) {
+            const QPointF d = normalise(a[k], rb) - normalise(b[k], tb);
+            layout += std::hypot(d.x(), d.y());
+        }
+    }
+    return layout / (n * kSamples) < 0.22;
+}
+
+PartRange partRange(const Split& split, int part) {
+    const int r = split.radicalCount();
+    int run = -1;
+    if (part >= 1 && part <= 3 && part <= r)
+        run = part - 1;
+    else if (part == 4 && r >= 4)
+        run = r - 1;
+    if (run < 0)
+        return {};
+    return {split.runStart[run], split.runEnd(run)};
+}
+
+Segmenter::Segmenter(QList<RadicalShape> radicals) : radicals_(std::move(radicals)) {}
+
+bool Segmenter::runFits(const QList<QList<QPointF>>& medians, int first, int count,
+                        QChar key) const {
+    // The five basic strokes are radicals of their keys: 一 g, 丨 h, 丿 t, 丶 y, 乙 n.
+    if (count == 1) {
+        static const QString basic = QStringLiteral("ghtyn");
+        const int cls = strokeClass(medians[first]);
+        if (key.isNull())
+            return true;
+        if (basic.indexOf(key) == cls - 1)
+            return true;
+    }
+    for (const RadicalShape& r : radicals_) {
+        if (r.medians.size() != count || (!key.isNull() && r.key != key))
+            continue;
+        if (strokesMatch(medians, first, r))
+            return true;
+    }
+    return false;
+}
+
+QList<Split> Segmenter::candidates(const CharStrokes& strokes, const QString& code) const {
+    QList<Split> out;
+    const QList<QList<QPointF>>& m = strokes.medians;
+    const int n = int(m.size());
+    if (code.size() < 3 || code.size() > 4 || n < 2)
+        return out;
+    const int maxRun = 12;
+    // fits[first][count][key]; key index 25 = any radical.
+    QHash<qint64, bool> memo;
+    auto fits = [&](int first, int count, QChar key) {
+        const qint64 id = (qint64(first) * 64 + count) * 64 + (key.isNull() ? 63 : key.unicode() - 'a');
+        auto it = memo.constFind(id);
+        if (it != memo.cend())
+            return it.value();
+        const bool f = runFits(m, first, count, key);
+        memo.insert(id, f);
+        return f;
+    };
+    QSet<QString> seen;
+    auto addSplit = [&](const QList<int>& starts) {
+        Split s;
+        s.runStart = starts;
+        s.strokeCount = n;
+        // Reduce to the strokes of the parts so that splits differing only in the middle
+        // radicals of a long character count once.
+        QString id;
+        for (int part = 1; part <= 4; ++part) {
+            const PartRange p = partRange(s, part);
+            id += QStringLiteral("%1-%2,").arg(p.first).arg(p.end);
+        }
+        if (!seen.contains(id)) {
+            seen.insert(id);
+            out.append(s);
+        }
+    };
+    const QChar last = code.back();
+    const int lastClass = strokeClass(m.last());
+    auto identOk = [&](QChar letter) {
+        // The identification letter lies in the zone of the last stroke's class.
+        static const char* zones[5] = {"gfd", "hjk", "tre", "yui", "nbv"};
+        return QString::fromLatin1(zones[lastClass - 1]).contains(letter);
+    };
+    const int lead = int(code.size()) - 1; // radicals named by the leading letters
+    // Leading runs named by the code, then either the end (with an identification letter) or,
+    // for a 4-letter code, any middle radicals and a last radical of the code's last letter.
+    std::function<void(int, int, QList<int>&)> walk = [&](int stroke, int run, QList<int>& starts) {
+        if (run == lead) {
+            if (stroke == n && identOk(last))
+                addSplit(starts);
+            if (code.size() == 4 && stroke < n) {
+                // Four or more radicals: the last run carries the last letter; any strokes
+                // between are middle radicals (every single stroke is a radical, so they
+                // always split; the parts do not depend on how).
+                for (int c = 1; c <= maxRun && stroke + c <= n; ++c) {
+                    if (!fits(n - c, c, last))
+                        continue;
+                    QList<int> st = starts;
+                    for (int k = stroke; k < n - c; ++k)
+                        st.append(k);
+                    st.append(n - c);
+                    addSplit(st);
+                }
+            }
+            return;
+        }
+        for (int c = 1; c <= maxRun && stroke + c <= n; ++c) {
+            if (!fits(stroke, c, code[run]))
+                continue;
+            starts.append(stroke);
+            walk(stroke + c, run + 1, starts);
+            starts.removeLast();
+        }
+    };
+    QList<int> starts;
+    walk(0, 0, starts);
+    return out;
+}
+
+std::optional<Split> Segmenter::split(const CharStrokes& strokes, const QString& code) const {
+    const QList<Split> all = candidates(strokes, code);
+    if (all.size() != 1)
+        return std::nullopt;
+    return all.first();
+}
+
+} // namespace datagen

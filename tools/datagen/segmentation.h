@@ -1,0 +1,70 @@
+#pragma once
+
+#include "strokedata.h"
+
+#include <QList>
+#include <QPointF>
+#include <QString>
+#include <optional>
+
+namespace datagen {
+
+// Stroke classes of the Wubi method: 1 horizontal (rising strokes too), 2 vertical, 3 left-falling,
+// 4 dot and right-falling, 5 turning.
+int strokeClass(const QList<QPointF>& median);
+
+// A radical as drawn: its key and the centre lines of its strokes in writing order.
+struct RadicalShape {
+    QChar key;
+    QString text;
+    QList<QList<QPointF>> medians;
+};
+
+// How well strokes [first, first + n) of a character match a radical: true when every stroke
+// has the radical's stroke direction and the strokes sit in the same places relative to each
+// other (both measured in their own bounding boxes, so squeezed positional forms still match).
+bool strokesMatch(const QList<QList<QPointF>>& character, int first, const RadicalShape& radical);
+
+// The radicals of one character as consecutive runs of strokes.
+struct Split {
+    QList<int> runStart;  // first stroke of each radical; runs end where the next begins
+    int strokeCount = 0;
+    int radicalCount() const { return int(runStart.size()); }
+    int runEnd(int run) const { // one past the last stroke
+        return run + 1 < runStart.size() ? runStart[run + 1] : strokeCount;
+    }
+};
+
+// The strokes of radical part 1..4: parts 1-3 are the first three radicals, part 4 the last of a
+// character of four or more radicals. Empty when the character has no such part.
+struct PartRange {
+    int first = 0;
+    int end = 0; // one past the last stroke
+    bool isEmpty() const { return end <= first; }
+};
+PartRange partRange(const Split& split, int part);
+
+// Finds the radicals of a character from its full code. A code of 3 letters is two radicals
+// and the identification letter; a code of 4 letters is either three radicals and the
+// identification letter, or the first three and the last of four or more radicals. Every run
+// must match a radical of the code's letter at its place (middle radicals of a long character
+// may be any radical). The character is split only when all fitting splits agree on the strokes
+// of every part; otherwise (or when nothing fits) the result is empty.
+class Segmenter {
+public:
+    explicit Segmenter(QList<RadicalShape> radicals);
+
+    std::optional<Split> split(const CharStrokes& strokes, const QString& fullCode) const;
+    // All part layouts that fit (for diagnostics): each as the list of parts' ranges.
+    QList<Split> candidates(const CharStrokes& strokes, const QString& fullCode) const;
+
+private:
+    bool runFits(const QList<QList<QPointF>>& medians, int first, int count, QChar key) const;
+    QList<RadicalShape> radicals_;
+};
+
+// Identification letter for a last stroke class and structure (1 left-right, 2 top-bottom,
+// 3 other): the letter of zone `cls`, position `structure`.
+QChar identificationLetter(int cls, int structure);
+
+} // namespace datagen
