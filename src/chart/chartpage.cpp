@@ -1,0 +1,31 @@
+#include "chart/chartpage.h"
+
+#include "chart/placement.h"
+#include "common/fatalerror.h"
+
+#include <QFileInfo>
+#include <QImageReader>
+#include <QPainter>
+
+namespace radiane::chart {
+
+QImage loadChartImage(const ProgramFolder& folder) {
+    const QString path = folder.file(QString::fromLatin1(kChartFileName));
+    if (!QFileInfo(path).isFile())
+        throw FatalError(path, QStringLiteral("找不到字根表图片"));
+    QImageReader reader(path);
+    QImage image = reader.read();
+    if (image.isNull())
+        throw FatalError(path,
+                         QStringLiteral("字根表图片无法读取（%1）").arg(reader.errorString()));
+    return image;
+}
+
+void paintChartPage(QPainter& painter, const QImage& chart, int dpiX, int dpiY) {
+    const PrintPlacement placement = printPlacement(chart.size(), dpiX, dpiY);
+    // Enlarged pixel by pixel: a 16-colour chart stays crisp on paper.
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    painter.drawImage(placement.target, chart, placement.source);
+}
+
+} // namespace radiane::chart

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QImage>
+#include <QPrinter>
+#include <memory>
+
+namespace radiane::chart {
+
+// A printer for the system's default print queue, or null when there is none.
+std::unique_ptr<QPrinter> defaultPrinter();
+
+// Prints the chart on one A4 page of the given printer and ends the document.
+// False when the printer could not start or finish the job.
+bool printChart(QPrinter& printer, const QImage& chart);
+
+} // namespace radiane::chart
