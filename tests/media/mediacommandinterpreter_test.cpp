@@ -1,0 +1,252 @@
+// The interpreter on real files through Qt Multimedia. On Debian the backend is
+// GStreamer; its automatic audio sink falls back to a fake sink that still runs
+// on the clock when there is no sound server and no sound card, so these tests
+// play for real on a bare CI machine. They skip only when Qt has no multimedia
+// backend at all.
+#include "media/mediacommandinterpreter.h"
+#include "media/mmedia.h"
+
+#include "mediafiles.h"
+#include "support/tempprogramfolder.h"
+
+#include <QMediaPlayer>
+#include <QVideoFrame>
+#include <QVideoSink>
+#include <cstring>
+#include <gtest/gtest.h>
+
+using radiane::media::MediaCommandInterpreter;
+using radiane::media::MediaError;
+using radiane::media::Mmedia;
+using radiane::media::VideoOutput;
+using radiane::test::TempProgramFolder;
+using radiane::test::toneWav;
+using radiane::test::waitUntil;
+
+namespace {
+
+constexpr unsigned kReplySize = 255;
+
+struct Reply {
+    MediaError error;
+    std::string text;
+};
+
+// Sends like Mmedia does: a 255-byte buffer, here filled with junk first so a
+// missing terminator would show.
+Reply send(MediaCommandInterpreter& interpreter, const QString& command) {
+    char buffer[kReplySize];
+    std::memset(buffer, '#', sizeof buffer);
+    const auto result = interpreter.send(command.toLocal8Bit().constData(), buffer, kReplySize);
+    return {static_cast<MediaError>(result), std::string(buffer, ::strnlen(buffer, kReplySize))};
+}
+
+bool haveBackend() {
+    return QMediaPlayer().isAvailable();
+}
+
+#define REQUIRE_BACKEND()                                                                          \
+    if (!haveBackend())                                                                            \
+    GTEST_SKIP() << "Qt Multimedia has no backend on this machine (no plugin under "               \
+                    "qt6/plugins/multimedia)"
+
+class InterpreterTest : public testing::Test {
+protected:
+    TempProgramFolder folder;
+    MediaCommandInterpreter interpreter;
+
+    QString writeTone(const QString& name, int milliseconds = 1500) {
+        folder.write(name, toneWav(milliseconds));
+        return folder.file(name);
+    }
+    QString quoted(const QString& path) { return QLatin1Char('"') + path + QLatin1Char('"'); }
+    std::string mode(const QString& alias) {
+        return send(interpreter, "status " + alias + " mode").text;
+    }
+};
+
+struct RefusalCase {
+    const char* name;
+    const char* command;
+    MediaError error;
+};
+
+class InterpreterRefusalTest : public testing::TestWithParam<RefusalCase> {};
+
+TEST_P(InterpreterRefusalTest, RefusesWithEmptyReply) {
+    MediaCommandInterpreter interpreter;
+    const Reply reply = send(interpreter, GetParam().command);
+    EXPECT_EQ(reply.error, GetParam().error);
+    EXPECT_EQ(reply.text, "");
+    EXPECT_EQ(interpreter.deviceCount(), 0);
+}
+
+const RefusalCase kRefusals[] = {
+    {"UnknownVerb", "pause wav7", MediaError::UnrecognizedCommand},
+    {"Garbage", "\"", MediaError::UnrecognizedCommand},
+    {"StatusPosition", "status wav7 position", MediaError::UnrecognizedCommand},
+    {"NoSuchAlias", "status wav7 mode", MediaError::UnknownAlias},
+    {"PlayNoSuchAlias", "Play wav7", MediaError::UnknownAlias},
+    {"CloseAll", "close all", MediaError::UnknownAlias},
+    {"MissingFile", "Open /nonexistent/a.wav ALIAS wav7 TYPE Waveaudio wait",
+     MediaError::FileNotFound},
+    {"FolderIsNoFile", "Open /tmp ALIAS wav7 TYPE Waveaudio wait", MediaError::FileNotFound},
+    {"OtherDeviceType", "Open /tmp/a.mp3 ALIAS mp37 TYPE MPEGVideo wait",
+     MediaError::UnsupportedDeviceType},
+};
+
+INSTANTIATE_TEST_SUITE_P(Cases, InterpreterRefusalTest, testing::ValuesIn(kRefusals),
+                         [](const auto& param) { return std::string(param.param.name); });
+
+TEST_F(InterpreterTest, NullCommandAndZeroSizedBufferAreSafe) {
+    EXPECT_NE(interpreter.send(nullptr, nullptr, 0), 0u);
+    char empty[1] = {0};
+    EXPECT_EQ(interpreter.send("status x mode", empty, 0),
+              static_cast<std::uint32_t>(MediaError::UnknownAlias));
+}
+
+TEST_F(InterpreterTest, OpensPlaysStopsAndClosesAWaveFile) {
+    REQUIRE_BACKEND();
+    const QString path = writeTone("tone.wav");
+
+    Reply open = send(interpreter, "Open " + path + " ALIAS wav7 TYPE Waveaudio wait");
+    ASSERT_EQ(open.error, MediaError::None);
+    EXPECT_EQ(open.text, "");
+    EXPECT_EQ(interpreter.deviceCount(), 1);
+
+    const Reply length = send(interpreter, "Status wav7 length");
+    ASSERT_EQ(length.error, MediaError::None);
+    EXPECT_NEAR(std::stoi(length.text), 1500, 30) << length.text;
+    EXPECT_EQ(mode("wav7"), "stopped");
+
+    EXPECT_EQ(send(interpreter, "Play wav7").error, MediaError::None);
+    EXPECT_TRUE(waitUntil([&] { return mode("wav7") == "playing"; }, 3000)) << mode("wav7");
+
+    EXPECT_EQ(send(interpreter, "Stop wav7").error, MediaError::None);
+    EXPECT_EQ(mode("wav7"), "stopped");
+
+    EXPECT_EQ(send(interpreter, "Close wav7").error, MediaError::None);
+    EXPECT_EQ(interpreter.deviceCount(), 0);
+    EXPECT_EQ(send(interpreter, "Status wav7 mode").error, MediaError::UnknownAlias);
+}
+
+TEST_F(InterpreterTest, PlaybackRunsToTheEndAndCanStartAgain) {
+    REQUIRE_BACKEND();
+    const QString path = writeTone("short.wav", 400);
+    ASSERT_EQ(send(interpreter, "Open " + path + " ALIAS wav1 TYPE Waveaudio wait").error,
+              MediaError::None);
+    ASSERT_EQ(send(interpreter, "Play wav1").error, MediaError::None);
+    ASSERT_TRUE(waitUntil([&] { return mode("wav1") == "playing"; }, 3000));
+    EXPECT_TRUE(waitUntil([&] { return mode("wav1") == "stopped"; }, 5000)) << mode("wav1");
+    ASSERT_EQ(send(interpreter, "Play wav1").error, MediaError::None);
+    EXPECT_TRUE(waitUntil([&] { return mode("wav1") == "playing"; }, 3000)) << mode("wav1");
+}
+
+TEST_F(InterpreterTest, AliasesMatchWithoutRegardToCase) {
+    REQUIRE_BACKEND();
+    const QString path = writeTone("a b.wav");
+    ASSERT_EQ(send(interpreter, "open " + quoted(path) + " alias Wav7 type waveaudio wait").error,
+              MediaError::None);
+    EXPECT_EQ(mode("WAV7"), "stopped");
+    EXPECT_EQ(send(interpreter, "Open " + quoted(path) + " ALIAS wav7 TYPE Waveaudio wait").error,
+              MediaError::DuplicateAlias);
+    EXPECT_EQ(interpreter.deviceCount(), 1);
+    // Two devices side by side under different aliases.
+    ASSERT_EQ(send(interpreter, "Open " + quoted(path) + " ALIAS wav8 TYPE Waveaudio wait").error,
+              MediaError::None);
+    EXPECT_EQ(interpreter.deviceCount(), 2);
+    EXPECT_EQ(send(interpreter, "close wav7").error, MediaError::None);
+    EXPECT_EQ(mode("wav8"), "stopped");
+    // The alias is free again after the close.
+    EXPECT_EQ(send(interpreter, "Open " + quoted(path) + " ALIAS WAV7 TYPE Waveaudio wait").error,
+              MediaError::None);
+}
+
+TEST_F(InterpreterTest, FileTheBackendCannotReadIsRefusedAndNotKept) {
+    REQUIRE_BACKEND();
+    folder.write("noise.wav", QByteArray(4000, '\x5a'));
+    const Reply open =
+        send(interpreter, "Open " + folder.file("noise.wav") + " ALIAS wav7 TYPE Waveaudio wait");
+    EXPECT_EQ(open.error, MediaError::CannotLoad);
+    EXPECT_EQ(interpreter.deviceCount(), 0);
+    EXPECT_EQ(send(interpreter, "Status wav7 length").error, MediaError::UnknownAlias);
+}
+
+TEST_F(InterpreterTest, OpenWithoutWaitReturnsBeforeTheFileIsLoaded) {
+    REQUIRE_BACKEND();
+    const QString path = writeTone("tone.wav");
+    ASSERT_EQ(send(interpreter, "Open " + path + " ALIAS wav7 TYPE Waveaudio").error,
+              MediaError::None);
+    EXPECT_EQ(mode("wav7"), "not ready");
+    EXPECT_EQ(send(interpreter, "Status wav7 length").text, "0");
+    EXPECT_TRUE(waitUntil([&] { return mode("wav7") == "stopped"; }, 5000));
+    EXPECT_NEAR(std::stoi(send(interpreter, "Status wav7 length").text), 1500, 30);
+}
+
+TEST_F(InterpreterTest, ReplyThatDoesNotFitIsRefused) {
+    REQUIRE_BACKEND();
+    const QString path = writeTone("tone.wav");
+    ASSERT_EQ(send(interpreter, "Open " + path + " ALIAS wav7 TYPE Waveaudio wait").error,
+              MediaError::None);
+    char small[4];
+    std::memset(small, '#', sizeof small);
+    EXPECT_EQ(interpreter.send("status wav7 mode", small, sizeof small),
+              static_cast<std::uint32_t>(MediaError::ReplyTooSmall));
+    EXPECT_EQ(small[0], '\0');
+}
+
+// Records what the interpreter asks of a video output; frames land in a real sink.
+struct RecordingVideoOutput : VideoOutput {
+    QVideoSink sink;
+    int shown = 0;
+    QVideoSink* videoSink() override { return &sink; }
+    void showPicture() override { ++shown; }
+};
+
+TEST_F(InterpreterTest, VideoDeviceRendersIntoTheOutputOfTheFactory) {
+    REQUIRE_BACKEND();
+    folder.write("clip.avi", radiane::test::rawAvi(64, 48, 20, 10, [](int, int x, int) {
+                     return x < 32 ? QColor(Qt::red) : QColor(Qt::blue);
+                 }));
+    QString madeFor;
+    RecordingVideoOutput* output = nullptr;
+    interpreter.setVideoOutputFactory([&](const QString& path) {
+        madeFor = path;
+        auto made = std::make_unique<RecordingVideoOutput>();
+        output = made.get();
+        return made;
+    });
+    const QString path = folder.file("clip.avi");
+    ASSERT_EQ(send(interpreter, "Open " + path + " ALIAS avi3 TYPE AviVideo wait").error,
+              MediaError::None);
+    EXPECT_EQ(madeFor, path);
+    ASSERT_NE(output, nullptr);
+    EXPECT_NEAR(std::stoi(send(interpreter, "Status avi3 length").text), 2000, 30);
+    EXPECT_EQ(output->shown, 0);
+
+    ASSERT_EQ(send(interpreter, "Play avi3").error, MediaError::None);
+    EXPECT_EQ(output->shown, 1);
+    EXPECT_TRUE(waitUntil([&] { return output->sink.videoFrame().isValid(); }, 3000));
+    EXPECT_EQ(output->sink.videoSize(), QSize(64, 48));
+    EXPECT_EQ(send(interpreter, "Close avi3").error, MediaError::None);
+}
+
+TEST(MmediaOverInterpreter, PlaysAToneInAFolderWithABlank) {
+    REQUIRE_BACKEND();
+    TempProgramFolder folder;
+    folder.write("my sounds/tone.wav", toneWav(1500));
+    Mmedia media; // the process-wide interpreter
+    media.mmOpen(folder.file("my sounds/tone.wav"));
+    EXPECT_NEAR(media.Length(), 1500.0f, 30.0f);
+    EXPECT_EQ(media.Status(), "stopped");
+    media.mmPlay();
+    EXPECT_TRUE(waitUntil([&] { return media.Status() == "playing"; }, 3000))
+        << media.Status().toStdString();
+    media.mmStop();
+    EXPECT_EQ(media.Status(), "stopped");
+    media.mmClose();
+    EXPECT_EQ(MediaCommandInterpreter::shared()->deviceCount(), 0);
+    EXPECT_EQ(media.Status(), "");
+}
+
+} // namespace
