@@ -16,13 +16,17 @@ std::unique_ptr<QPrinter> defaultPrinter() {
     return std::make_unique<QPrinter>(info, QPrinter::HighResolution);
 }
 
-bool printChart(QPrinter& printer, const QImage& chart) {
+void preparePage(QPrinter& printer) {
     printer.setDocName(QStringLiteral("五笔字根表"));
     printer.setPageSize(QPageSize(QPageSize::A4));
     printer.setPageOrientation(QPageLayout::Portrait);
     printer.setFullPage(false); // the painter starts at the printable area
     printer.setCopyCount(1);
     printer.setFromTo(0, 0);
+}
+
+bool printChart(QPrinter& printer, const QImage& chart) {
+    preparePage(printer);
 
     QPainter painter;
     if (!painter.begin(&printer))

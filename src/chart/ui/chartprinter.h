@@ -9,6 +9,10 @@ namespace radiane::chart {
 // A printer for the system's default print queue, or null when there is none.
 std::unique_ptr<QPrinter> defaultPrinter();
 
+// Sets the page the chart is printed on: one A4 page, portrait, the painter
+// starting at the printable area.
+void preparePage(QPrinter& printer);
+
 // Prints the chart on one A4 page of the given printer and ends the document.
 // False when the printer could not start or finish the job.
 bool printChart(QPrinter& printer, const QImage& chart);

@@ -27,9 +27,7 @@ QPushButton* makeButton(QWidget* parent, const char* name, const QString& captio
     QPalette palette = button->palette();
     palette.setColor(QPalette::Button, kButtonColour);
     button->setPalette(palette);
-    // Enter on the picture must not press a button; a focused button still
-    // takes Enter (it becomes the default while it has the focus).
-    button->setAutoDefault(true);
+    button->setAutoDefault(true); // Enter presses the focused button
     return button;
 }
 
@@ -90,22 +88,21 @@ void Form4::setPrinterSource(PrinterSource source) {
 }
 
 bool Form4::event(QEvent* e) {
-    const bool result = QDialog::event(e);
-    if (e->type() == QEvent::Show) {
-        // The dialog makes the first button the default when shown; the
-        // picture has the focus, so no button is.
-        Command2->setDefault(false);
-        Command3->setDefault(false);
-    } else if (e->type() == QEvent::WindowActivate) {
+    if (e->type() == QEvent::WindowActivate)
         Form_Activate();
-    }
-    return result;
+    return QDialog::event(e);
 }
 
 void Form4::keyPressEvent(QKeyEvent* e) {
     // Esc anywhere in the window presses the return button.
     if (e->key() == Qt::Key_Escape && e->modifiers() == Qt::NoModifier) {
         Command3->click();
+        return;
+    }
+    // Enter presses only the button that has the focus (it handles the key
+    // itself); on the picture it does nothing, though the dialog keeps a default.
+    if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) {
+        e->ignore();
         return;
     }
     QDialog::keyPressEvent(e);
