@@ -250,6 +250,10 @@ struct StartCase {
     QList<int> positions; // of the five items shown
 };
 
+void PrintTo(const StartCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class SingleStartTest : public DrillTest, public testing::WithParamInterface<StartCase> {};
 
 TEST_P(SingleStartTest, FillsTheRowFromTheDrawnItem) {
@@ -327,6 +331,10 @@ struct RefillCase {
     double r;
     QList<int> nextGroup;
 };
+
+void PrintTo(const RefillCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class RefillTest : public DrillTest, public testing::WithParamInterface<RefillCase> {};
 
@@ -430,6 +438,10 @@ struct BadListCase {
     Mode mode;
     std::optional<QByteArray> bytes; // none: no file
 };
+
+void PrintTo(const BadListCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class BadListTest : public DrillTest, public testing::WithParamInterface<BadListCase> {};
 
@@ -612,6 +624,15 @@ TEST_F(CheckTest, RightKeyStepsRunInOrder) {
     EXPECT_EQ(visibleMark(view()), 12);
 }
 
+TEST_F(CheckTest, RightKeyAtOnceStillRunsTheNestedCheck) {
+    ASSERT_EQ(view().Label3Caption, kRight);
+    type(QStringLiteral("g"));
+    ASSERT_EQ(host.backspaces.size(), 1u);
+    EXPECT_EQ(host.backspaces[0].arrow, kWrong);
+    EXPECT_FALSE(host.backspaces[0].hintVisible);
+    EXPECT_EQ(view().Label3Caption, kRight);
+}
+
 TEST_F(CheckTest, EchoOfTheClearedBoxChangesNothing) {
     type(QStringLiteral("g"));
     const DrillView before = view();
@@ -712,6 +733,10 @@ struct MarkCase {
     const char* key; // of the current slot
     std::optional<int> mark;
 };
+
+void PrintTo(const MarkCase& c, std::ostream* os) {
+    *os << c.key;
+}
 
 class KeytisiTest : public DrillTest, public testing::WithParamInterface<MarkCase> {};
 
