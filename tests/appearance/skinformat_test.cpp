@@ -1,1 +1,102 @@
+#include "appearance/skinformat.h"
+#include "support/tempprogramfolder.h"
+
+#include <QDir>
 #include <gtest/gtest.h>
+
+using namespace radiane::appearance;
+using radiane::test::TempProgramFolder;
+
+namespace {
+
+const QByteArray kColors = "window = #eeeeee\n"
+                           "window-text = #111\n"
+                           "base = #ffffff\n"
+                           "text = #000000\n"
+                           "button = #dddddd\n"
+                           "button-text = #000000\n"
+                           "highlight = #3366CC\n"
+                           "highlighted-text = #ffffff\n";
+
+QByteArray skinText(const QByteArray& extra = {}, const QByteArray& sheet = "QPushButton { }\n") {
+    return "RADIANE-SKIN 1\n# a comment\nname = Test\n" + kColors + extra + "[style-sheet]\n" +
+           sheet;
+}
+
+TEST(SkinFormat, ReadsNameStyleColoursAndStyleSheet) {
+    const QByteArray sheet = "QMenu {\n  color: #123456;\n}\n/* { */ QLineEdit { border: 1px "
+                             "solid \"}\"; }\n";
+    const SkinParse parsed =
+        parseSkin("\xEF\xBB\xBF" + skinText("STYLE = windows\nlink = #abc\n", sheet));
+    ASSERT_TRUE(parsed.ok()) << parsed.error.toStdString();
+    const SkinDescription& skin = *parsed.skin;
+    EXPECT_EQ(skin.name, QStringLiteral("Test"));
+    EXPECT_EQ(skin.style, QStringLiteral("Windows"));
+    EXPECT_EQ(skin.color(SkinColor::Window), 0xeeeeeeu);
+    EXPECT_EQ(skin.color(SkinColor::WindowText), 0x111111u);
+    EXPECT_EQ(skin.color(SkinColor::Highlight), 0x3366ccu);
+    EXPECT_EQ(skin.color(SkinColor::Link), 0xaabbccu);
+    EXPECT_FALSE(skin.color(SkinColor::Shadow).has_value());
+    EXPECT_EQ(skin.styleSheet, QString::fromUtf8(sheet));
+}
+
+TEST(SkinFormat, CrLfLinesAndDefaultStyle) {
+    QByteArray text = skinText();
+    text.replace("\n", "\r\n");
+    const SkinParse parsed = parseSkin(text);
+    ASSERT_TRUE(parsed.ok()) << parsed.error.toStdString();
+    EXPECT_EQ(parsed.skin->style, QStringLiteral("Fusion"));
+    EXPECT_EQ(parsed.skin->color(SkinColor::Button), 0xddddddu);
+}
+
+TEST(SkinFormat, RefusesWhatIsNotASkinWithTheReason) {
+    struct Case {
+        const char* label;
+        QByteArray text;
+        const char* reasonPart;
+    };
+    QByteArray noHighlight = skinText();
+    noHighlight.replace("highlight = #3366CC\n", "");
+    const std::vector<Case> cases = {
+        {"empty", "", "RADIANE-SKIN 1"},
+        {"no header", "name = X\n" + kColors, "RADIANE-SKIN 1"},
+        {"other version", "RADIANE-SKIN 2\n", "版本"},
+        {"bad colour", skinText("link = #12345\n"), "第 12 行"},
+        {"colour name", skinText("link = red\n"), "red"},
+        {"unknown key", skinText("shine = 3\n"), "shine"},
+        {"duplicate key", skinText("window = #000000\n"), "重复"},
+        {"not key = value", skinText("just words\n"), "just words"},
+        {"unknown style", skinText("style = Aqua\n"), "Aqua"},
+        {"missing colour", noHighlight, "highlight"},
+        {"no name", "RADIANE-SKIN 1\n" + kColors, "name"},
+        {"empty name", "RADIANE-SKIN 1\nname =\n" + kColors, "名称"},
+        {"open brace", skinText({}, "QMenu {\n color: red;\n"), "第 13 行"},
+        {"extra brace", skinText({}, "QMenu { }\n}\n"), "}"},
+        {"nested brace", skinText({}, "QMenu { QLabel { } }\n"), "嵌套"},
+        {"open comment", skinText({}, "/* QMenu { }\n"), "*/"},
+        {"open string", skinText({}, "QMenu { font-family: \"Song; }\n"), "字符串"},
+        {"outside file", skinText({}, "QMenu { image: URL(/etc/x.png); }\n"), "url"},
+        {"not UTF-8", skinText("# \xff\xfe\n"), "UTF-8"},
+        {"NUL byte", QByteArray("RADIANE-SKIN 1\n\0\n", 17), "空字符"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.label);
+        const SkinParse parsed = parseSkin(c.text);
+        EXPECT_FALSE(parsed.ok());
+        EXPECT_TRUE(parsed.error.contains(QString::fromUtf8(c.reasonPart))) << parsed.error.toStdString();
+    }
+}
+
+TEST(SkinFormat, LoadRefusesMissingFolderAndOversizedFiles) {
+    TempProgramFolder folder;
+    QDir(folder.path()).mkpath("dir.urf");
+    folder.write("big.urf", skinText() + "/*" + QByteArray(kMaxSkinFileBytes, ' ') + "*/");
+    folder.write("good.urf", skinText());
+    EXPECT_FALSE(loadSkinFile(folder.file("none.urf")).ok());
+    EXPECT_FALSE(loadSkinFile(folder.file("dir.urf")).ok());
+    EXPECT_FALSE(loadSkinFile(folder.file("big.urf")).ok());
+    EXPECT_FALSE(loadSkinFile(QString()).ok());
+    EXPECT_TRUE(loadSkinFile(folder.file("good.urf")).ok());
+}
+
+} // namespace
