@@ -50,7 +50,9 @@ int drawStart(RandomSource& random, const ListFile& list, int length) {
     // A list shorter than the minimum draws among its own whole items, so the
     // five items taken (with the wrap) never run past its end.
     const int starts = isShort(list, length) ? length / list.itemWidth : list.randomStarts;
-    const int item = std::clamp(static_cast<int>(std::floor(r * starts)), 0, starts - 1);
+    // A draw outside [0, 1) (a faulty source) still lands on a whole item.
+    const double scaled = std::floor(r * starts);
+    const int item = scaled >= 0 ? static_cast<int>(std::min<double>(scaled, starts - 1)) : 0;
     return item * list.itemWidth + 1;
 }
 
