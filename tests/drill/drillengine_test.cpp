@@ -285,6 +285,9 @@ const StartCase kSingleStarts[] = {
     {"Items10", singleList(10), 0.99, {37, 1, 5, 9, 13}},
     {"ThreeItemsAndStrays", singleList(3) + QStringLiteral("k口"), 0.99, {9, 13, 1, 5, 9}},
     {"OneItem", singleList(1), 0.7, {1, 1, 1, 1, 1}},
+    // A faulty random source still yields an item boundary inside the list.
+    {"DrawOfOne", singleList(54), 1.0, {197, 201, 205, 209, 213}},
+    {"NegativeDraw", singleList(54), -0.5, {1, 5, 9, 13, 17}},
 };
 INSTANTIATE_TEST_SUITE_P(Cases, SingleStartTest, testing::ValuesIn(kSingleStarts),
                          [](const auto& p) { return std::string(p.param.name); });
