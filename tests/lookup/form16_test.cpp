@@ -1,0 +1,226 @@
+#include "lookup/ui/form16.h"
+
+#include "common/twips.h"
+#include "lookup/ui/clickablelabel.h"
+#include "modalhelper.h"
+#include "urlrecorder.h"
+
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScreen>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace radiane::lookup {
+namespace {
+
+using test::UrlRecorder;
+using test::whileModal;
+
+const WebSettings kSettings{u"http://site.example"_qs, u"http://second.example"_qs,
+                            u"me@site.example"_qs};
+const QByteArray kQueryPrefix = "http://site.example/wbcx/search.asp?page=1&type=title&searchtxt=";
+
+class Form16Test : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dialog.show();
+        dialog.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+        combo = dialog.findChild<QComboBox*>(u"Combo1"_qs);
+        query = dialog.findChild<QPushButton*>(u"Command4"_qs);
+        ASSERT_TRUE(combo && query);
+    }
+
+    bool comboHasFocus() const {
+        QWidget* focus = dialog.focusWidget();
+        return focus && (focus == combo || combo->isAncestorOf(focus));
+    }
+
+    // Types text into the query box and presses the query button.
+    void ask(const QString& text) {
+        combo->setEditText(text);
+        QTest::mouseClick(query, Qt::LeftButton);
+    }
+
+    UrlRecorder recorder;
+    Form16 dialog{nullptr, kSettings};
+    QComboBox* combo = nullptr;
+    QPushButton* query = nullptr;
+};
+
+TEST_F(Form16Test, EachLinkOpensItsAddressAndShowsItWithoutScheme) {
+    struct Case {
+        const char* label;
+        const char* caption;
+        const char* address;
+        QColor colour;
+    };
+    const QColor darkBlue(0, 0, 192);
+    const Case cases[] = {
+        {"Label36", "site.example", "http://site.example", darkBlue},
+        {"Label21", "second.example", "http://second.example", darkBlue},
+        {"Label16", "site.example/wb", "http://site.example/wb", darkBlue},
+        {"Label58", "me@site.example", "mailto:me@site.example", QColor(0, 0, 255)},
+        {"Label1", "site.example/wbcx", "http://site.example/wbcx", darkBlue},
+        {"Label2", "site.example/wbwz", "http://site.example/wbwz/86help.htm", darkBlue},
+    };
+    for (const Case& c : cases) {
+        auto* label = dialog.findChild<ClickableLabel*>(QString::fromLatin1(c.label));
+        ASSERT_TRUE(label) << c.label;
+        EXPECT_EQ(label->text(), QString::fromLatin1(c.caption)) << c.label;
+        EXPECT_EQ(label->palette().color(QPalette::WindowText), c.colour) << c.label;
+        EXPECT_TRUE(label->font().underline()) << c.label;
+        EXPECT_EQ(label->font().pointSizeF(), 10.5) << c.label;
+        EXPECT_EQ(label->cursor().shape(), Qt::PointingHandCursor) << c.label;
+
+        recorder.opened.clear();
+        QTest::mouseClick(label, Qt::LeftButton);
+        EXPECT_EQ(recorder.openedEncoded(), QStringList{QString::fromLatin1(c.address)}) << c.label;
+        EXPECT_TRUE(dialog.isVisible()) << c.label;
+    }
+}
+
+TEST_F(Form16Test, ComboOffersTheExamplesAndStartsEmptyWithTheFocus) {
+    QStringList items;
+    for (int i = 0; i < combo->count(); ++i)
+        items.append(combo->itemText(i));
+    EXPECT_EQ(items, QStringList({u"拜"_qs, u"凹"_qs, u"凸"_qs, u"曹"_qs, u"带"_qs, u"年"_qs,
+                                  u"尴"_qs, u"尬"_qs, u"尬"_qs, u"藏"_qs, u"养"_qs, u"逃"_qs,
+                                  u"曳"_qs, u"贯"_qs, u"晓"_qs, u"典"_qs, u"兜"_qs, u"嗤"_qs}));
+    EXPECT_TRUE(combo->isEditable());
+    EXPECT_TRUE(combo->currentText().isEmpty());
+    EXPECT_TRUE(comboHasFocus());
+    EXPECT_TRUE(recorder.opened.isEmpty());
+}
+
+TEST_F(Form16Test, QueryOpensTheSearchPageForTheFirstCharacter) {
+    struct Case {
+        const char* name;
+        QString text;
+        QByteArray value; // exact bytes after "searchtxt="
+    };
+    const Case cases[] = {
+        {"spaces around", u" 凹 "_qs, "%B0%BC"},
+        {"two characters", u"尴尬"_qs, "%DE%CF"},
+        {"latin letter first", u"a…"_qs, "a"},
+        {"ampersand", u"&凹"_qs, "%26"},
+        {"hash", u"#"_qs, "%23"},
+    };
+    for (const Case& c : cases) {
+        recorder.opened.clear();
+        ask(c.text);
+        ASSERT_EQ(recorder.opened.size(), 1) << c.name;
+        EXPECT_EQ(recorder.opened[0].toEncoded(), kQueryPrefix + c.value) << c.name;
+        EXPECT_EQ(recorder.opened[0].query(QUrl::FullyEncoded),
+                  QStringLiteral("page=1&type=title&searchtxt=") + QString::fromLatin1(c.value))
+            << c.name;
+    }
+}
+
+TEST_F(Form16Test, QueryOfAnEntryPickedFromTheList) {
+    combo->showPopup();
+    QAbstractItemView* view = combo->view();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(view->window()));
+    const QModelIndex entry = view->model()->index(3, 0); // 曹
+    view->scrollTo(entry);
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(entry).center());
+    ASSERT_EQ(combo->currentText(), u"曹");
+
+    QTest::mouseClick(query, Qt::LeftButton);
+    EXPECT_EQ(recorder.openedEncoded(), QStringList{QString::fromLatin1(kQueryPrefix + "%B2%DC")});
+}
+
+TEST_F(Form16Test, NothingToAskForGivesTheMessageThenAnEmptyFocusedCombo) {
+    for (const QString& text : {u"   "_qs, QString(), u"😀"_qs, u" 한"_qs}) {
+        const std::string name = text.toStdString();
+        QString title, message;
+        QMessageBox::StandardButtons buttons;
+        combo->setEditText(text);
+        query->setFocus();
+        whileModal([&] { QTest::mouseClick(query, Qt::LeftButton); },
+                   [&](QWidget* modal) {
+                       auto* box = qobject_cast<QMessageBox*>(modal);
+                       ASSERT_TRUE(box);
+                       title = box->windowTitle();
+                       message = box->text();
+                       buttons = box->standardButtons();
+                   });
+        EXPECT_EQ(title, u"Quillet") << name;
+        EXPECT_EQ(message, u"请输入一个查询汉字！") << name;
+        EXPECT_EQ(buttons, QMessageBox::Ok) << name;
+        EXPECT_TRUE(combo->currentText().isEmpty()) << name;
+        EXPECT_TRUE(comboHasFocus()) << name;
+        EXPECT_EQ(combo->count(), 18) << name;
+        EXPECT_TRUE(recorder.opened.isEmpty()) << name;
+    }
+}
+
+TEST_F(Form16Test, ControlsSitAtTheirDesignedPlaces) {
+    EXPECT_EQ(dialog.size(), QSize(px(6300), px(2325)));
+    EXPECT_EQ(dialog.minimumSize(), dialog.maximumSize());
+    struct Case {
+        const char* name;
+        int left, top, width, height; // twips
+    };
+    const Case cases[] = {
+        {"Label4", 1920, 90, 2160, 240},   {"Shape12", 60, 480, 6165, 1155},
+        {"Label17_0", 210, 705, 900, 180}, {"Label36", 1140, 660, 1260, 210},
+        {"Label58", 4200, 660, 1470, 210}, {"Label2", 4200, 1230, 1785, 210},
+        {"Shape1", 60, 1770, 6165, 465},   {"Label5", 210, 1905, 2700, 180},
+        {"Combo1", 3000, 1845, 1515, 300}, {"Command4", 4740, 1830, 1245, 315},
+    };
+    const QRect client = dialog.rect();
+    for (const Case& c : cases) {
+        auto* widget = dialog.findChild<QWidget*>(QString::fromLatin1(c.name));
+        ASSERT_TRUE(widget) << c.name;
+        const QRect designed = pxRect(c.left, c.top, c.width, c.height);
+        const QRect actual = widget->geometry();
+        EXPECT_EQ(actual.left(), designed.left()) << c.name;
+        EXPECT_LE(std::abs(actual.center().y() - designed.center().y()), 1) << c.name;
+        EXPECT_GE(actual.width(), designed.width()) << c.name;
+        EXPECT_GE(actual.height(), designed.height()) << c.name;
+        EXPECT_TRUE(client.contains(actual)) << c.name;
+    }
+}
+
+TEST(Form16Modal, OpensCentredAndEveryOpeningStartsAfresh) {
+    QWidget owner;
+    owner.show();
+    for (int opening = 0; opening < 2; ++opening) {
+        QString text;
+        int count = 0;
+        bool focused = false, isForm16 = false;
+        QPoint centre;
+        QRect screen;
+        whileModal([&] { Form16::showModal(&owner); },
+                   [&](QWidget* modal) {
+                       isForm16 = qobject_cast<Form16*>(modal) != nullptr;
+                       auto* combo = modal->findChild<QComboBox*>(u"Combo1"_qs);
+                       ASSERT_TRUE(combo);
+                       text = combo->currentText();
+                       count = combo->count();
+                       focused = modal->focusWidget() == combo ||
+                                 combo->isAncestorOf(modal->focusWidget());
+                       centre = modal->frameGeometry().center();
+                       screen = modal->screen()->availableGeometry();
+                       // Leave traces that a reused dialog would still show.
+                       combo->setEditText(u"凹"_qs);
+                       combo->addItem(u"凸"_qs);
+                   });
+        EXPECT_TRUE(isForm16) << opening;
+        EXPECT_TRUE(text.isEmpty()) << opening;
+        EXPECT_EQ(count, 18) << opening;
+        EXPECT_TRUE(focused) << opening;
+        // Centred within the window frame's few pixels.
+        EXPECT_LE(std::abs(centre.x() - screen.center().x()), 3) << opening;
+        EXPECT_LE(std::abs(centre.y() - screen.center().y()), 3) << opening;
+    }
+    EXPECT_TRUE(owner.findChildren<Form16*>().isEmpty());
+}
+
+} // namespace
+} // namespace radiane::lookup

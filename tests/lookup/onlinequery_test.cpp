@@ -1,0 +1,69 @@
+#include "lookup/onlinequery.h"
+
+#include <gtest/gtest.h>
+
+namespace radiane::lookup {
+namespace {
+
+const WebSettings kSettings{u"http://site.example"_qs, u"http://other.example"_qs,
+                            u"me@site.example"_qs};
+
+TEST(OnlineQuery, TakesTheFirstCharacterOfTheTrimmedText) {
+    struct Case {
+        const char* name;
+        QString text;
+        QString character;
+    };
+    const Case cases[] = {
+        {"empty", QString(), QString()},
+        {"spaces only", u"    "_qs, QString()},
+        {"spaces around", u" 凹 "_qs, u"凹"_qs},
+        {"two characters", u"尴尬"_qs, u"尴"_qs},
+        {"latin letter", u"abc"_qs, u"a"_qs},
+        {"only spaces are trimmed", u"\t凹"_qs, u"\t"_qs},
+        {"surrogate pair is one character", u" 𠀀凹"_qs, u"𠀀"_qs},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(queryCharacter(c.text), c.character) << c.name;
+}
+
+TEST(OnlineQuery, AddressCarriesTheGbkBytesEscaped) {
+    const QByteArray prefix = "http://site.example/wbcx/search.asp?page=1&type=title&searchtxt=";
+    struct Case {
+        const char* name;
+        QString text;
+        QByteArray value; // the exact bytes after "searchtxt="
+    };
+    const Case cases[] = {
+        {"spaces around", u" 凹 "_qs, "%B0%BC"},
+        {"first of two", u"尴尬"_qs, "%DE%CF"},
+        {"latin letter", u"a…"_qs, "a"},
+        {"ampersand", u"&"_qs, "%26"},
+        {"hash", u"#凹"_qs, "%23"},
+        {"percent", u"%"_qs, "%25"},
+        {"plus", u"+"_qs, "%2B"},
+        {"punctuation in GBK", u"·"_qs, "%A1%A4"},
+    };
+    for (const Case& c : cases) {
+        const std::optional<QUrl> address = onlineQueryAddress(c.text, kSettings);
+        ASSERT_TRUE(address) << c.name;
+        EXPECT_TRUE(address->isValid()) << c.name;
+        EXPECT_EQ(address->toEncoded(), prefix + c.value) << c.name;
+        EXPECT_EQ(address->query(QUrl::FullyEncoded),
+                  QStringLiteral("page=1&type=title&searchtxt=") + QString::fromLatin1(c.value))
+            << c.name;
+    }
+}
+
+TEST(OnlineQuery, NothingToAskForGivesNoAddress) {
+    for (const QString& text : {QString(), u"   "_qs, u"한국"_qs, u" 😀"_qs})
+        EXPECT_FALSE(onlineQueryAddress(text, kSettings)) << text.toStdString();
+}
+
+TEST(OnlineQuery, EveryExampleCharacterCanBeAskedFor) {
+    for (const QString& character : exampleCharacters())
+        EXPECT_TRUE(onlineQueryAddress(character, kSettings)) << character.toStdString();
+}
+
+} // namespace
+} // namespace radiane::lookup
