@@ -67,8 +67,12 @@ QTransform fitTransform(const RadicalArt& art, const QRectF& box, const Fit& fit
 void drawRadical(QPainter& painter, const RadicalArt& art, const QRectF& box, const Fit& fit,
                  const QColor& colour) {
     painter.save();
-    painter.setTransform(fitTransform(art, box, fit), true);
-    painter.setPen(Qt::NoPen);
+    const QTransform t = fitTransform(art, box, fit);
+    painter.setTransform(t, true);
+    if (fit.bolden > 0)
+        painter.setPen(QPen(colour, fit.bolden / t.m11(), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    else
+        painter.setPen(Qt::NoPen);
     painter.setBrush(colour);
     painter.drawPath(art.path);
     painter.restore();

@@ -32,6 +32,7 @@ struct Fit {
     double emPx;
     double minInk;
     double maxInk;
+    double bolden = 0; // extra outline width in pixels, to strengthen thin strokes when small
 };
 QTransform fitTransform(const RadicalArt& art, const QRectF& box, const Fit& fit);
 void drawRadical(QPainter& painter, const RadicalArt& art, const QRectF& box, const Fit& fit,

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "radicaltable.h"
+#include "strokedata.h"
+
+#include <QColor>
+#include <QImage>
+#include <QList>
+#include <QRect>
+#include <QString>
+#include <vector>
+
+namespace datagen {
+
+// Colours shared by the keyboard picture and the chart.
+inline const QColor kCaseColour(0x3b, 0x42, 0x50);
+inline const QColor kPlainKeyFace(0xd9, 0xdc, 0xe1);
+inline const QColor kLetterColour(0x1f, 0x29, 0x33);
+inline const QColor kInk(Qt::black);
+
+// Zone of a key letter: 1 (g f d s a), 2 (h j k l m), 3 (t r e w q), 4 (y u i o p), 5 (n b v c x);
+// 0 for anything else.
+int zoneOf(const QString& key);
+// Zone-and-position number of a key, e.g. "11" for g, "35" for q; empty for z.
+QString zoneNumber(const QString& key);
+// A light tint per zone for key faces.
+QColor zoneFace(const QString& key);
+
+// Indices into radicals of the ones a key shows when space is short: the first row (the key
+// name) first, then the radicals that are not a variant of another, then the variants, in
+// table order, at most max of them.
+std::vector<std::size_t> mainRadicals(const std::vector<Radical>& radicals, std::size_t max);
+
+// The click areas over the letter keys, in pixels of the keyboard picture, a..y.
+QList<QRect> keyClickAreas();
+
+QImage keyboardPicture(const std::vector<Radical>& table, const StrokeData& strokes);
+
+} // namespace datagen
