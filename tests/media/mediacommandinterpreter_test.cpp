@@ -172,6 +172,38 @@ TEST_F(InterpreterTest, FileTheBackendCannotReadIsRefusedAndNotKept) {
     EXPECT_EQ(send(interpreter, "Status wav7 length").error, MediaError::UnknownAlias);
 }
 
+TEST_F(InterpreterTest, OpenThatRunsOutOfTimeIsRefusedAndNotKept) {
+    REQUIRE_BACKEND();
+    const QString path = writeTone("tone.wav");
+    interpreter.setOpenTimeout(std::chrono::milliseconds(0));
+    EXPECT_EQ(send(interpreter, "Open " + path + " ALIAS wav7 TYPE Waveaudio wait").error,
+              MediaError::LoadTimeout);
+    EXPECT_EQ(interpreter.deviceCount(), 0);
+    interpreter.setOpenTimeout(std::chrono::milliseconds(10000));
+    EXPECT_EQ(send(interpreter, "Open " + path + " ALIAS wav7 TYPE Waveaudio wait").error,
+              MediaError::None);
+}
+
+// GStreamer on Debian has no MIDI decoder unless extra plug-ins are installed;
+// then the open is refused. Either way the device table stays consistent.
+TEST_F(InterpreterTest, MidiFileIsPlayedOrRefusedCleanly) {
+    REQUIRE_BACKEND();
+    // One track: note on, a quarter later note off, end of track.
+    folder.write("tune.mid", QByteArray("MThd\0\0\0\6\0\0\0\1\0\x60"
+                                        "MTrk\0\0\0\x0c\0\x90\x3c\x40\x60\x80\x3c\x40\0\xff\x2f\0",
+                                        34));
+    const Reply open =
+        send(interpreter, "Open " + folder.file("tune.mid") + " ALIAS mid7 TYPE Sequencer wait");
+    if (open.error == MediaError::None) {
+        EXPECT_EQ(interpreter.deviceCount(), 1);
+        EXPECT_EQ(mode("mid7"), "stopped");
+    } else {
+        EXPECT_EQ(open.error, MediaError::CannotLoad);
+        EXPECT_EQ(interpreter.deviceCount(), 0);
+        EXPECT_EQ(send(interpreter, "Status mid7 mode").error, MediaError::UnknownAlias);
+    }
+}
+
 TEST_F(InterpreterTest, OpenWithoutWaitReturnsBeforeTheFileIsLoaded) {
     REQUIRE_BACKEND();
     const QString path = writeTone("tone.wav");
