@@ -45,4 +45,18 @@ DrillFolder::DrillFolder() {
     dir.writeGbk("zg2.txt", zg2 + "\r\n");
 }
 
+void DrillFolder::writeDatabase() const {
+    QByteArray file;
+    for (const QString& character : characters) {
+        QByteArray record = encodeGbk(character).value_or(QByteArray());
+        record += QByteArray(12, ' ');
+        // One point, (40, 40) px = (600, 600) twips, inside the ink square.
+        const QByteArray seeds = QByteArray(" 600 600").leftJustified(72, ' ');
+        for (int part = 0; part < 4; ++part)
+            record += seeds;
+        file += record;
+    }
+    dir.write("wwbb11.dat", file);
+}
+
 } // namespace radiane::test

@@ -15,6 +15,9 @@ struct DrillFolder {
     QStringList characters;   // characters of zg2.txt, in list order
 
     DrillFolder();
+    // wwbb11.dat with a record for every zg2.txt character whose four fill-point
+    // lists all point into the ink square of its picture.
+    void writeDatabase() const;
 };
 
 } // namespace radiane::test

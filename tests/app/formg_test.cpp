@@ -68,6 +68,36 @@ TEST_F(FormgTest, SavedModeTwoIsRestoredAndWrittenBack) {
     EXPECT_EQ(data.dir.read("setup.txt"), QByteArray("2\r\n"));
 }
 
+TEST_F(FormgTest, MissingDatabaseIsCreatedEmpty) {
+    auto formg = open();
+    EXPECT_TRUE(data.dir.exists("wwbb11.dat"));
+    EXPECT_EQ(data.dir.read("wwbb11.dat").size(), 0);
+    closeByUser(*formg);
+}
+
+TEST_F(FormgTest, ModeTwoPaintsTheRadicalOfEverySlot) {
+    data.writeDatabase();
+    data.dir.write("setup.txt", "2\r\n");
+    const QByteArray database = data.dir.read("wwbb11.dat");
+    auto formg = open();
+    for (int slot = 0; slot < drill::kSlotCount; ++slot) {
+        const QImage& picture = formg->slotImage(slot);
+        EXPECT_EQ(picture.pixel(50, 50), qRgb(0, 0, 0)) << "slot " << slot;
+        EXPECT_EQ(picture.pixel(5, 5), qRgb(255, 255, 255)) << "slot " << slot;
+        EXPECT_EQ(formg->Picture1[slot]->pixmap().toImage().pixel(50, 50), qRgb(0, 0, 0));
+    }
+    EXPECT_TRUE(formg->Command1().lookupFound());
+    closeByUser(*formg);
+    EXPECT_EQ(data.dir.read("wwbb11.dat"), database);
+}
+
+TEST_F(FormgTest, ModeTwoWithoutRecordsPaintsNothing) {
+    data.dir.write("setup.txt", "2\r\n");
+    auto formg = open();
+    EXPECT_TRUE(failures.isEmpty());
+    EXPECT_EQ(formg->slotImage(0).pixel(50, 50), qRgb(128, 128, 128));
+}
+
 TEST_F(FormgTest, SwitchingToOption2IsWhatTheCloseWrites) {
     data.dir.write("setup.txt", "1\r\n");
     auto formg = open();
@@ -134,7 +164,7 @@ TEST_F(FormgTest, AnswerBoxHasTheFocusAfterStartAndAfterClicks) {
 
     formg->Picture5->setFocus(); // not focusable: focus stays where it was
     formg->Command3->setFocus();
-    QTest::mouseClick(formg, Qt::LeftButton, {}, QPoint(5, 300));
+    QTest::mouseClick(formg.get(), Qt::LeftButton, {}, QPoint(5, 300));
     EXPECT_TRUE(formg->Text1->hasFocus());
     QTest::mouseClick(formg->Image1, Qt::LeftButton);
     EXPECT_TRUE(formg->Text1->hasFocus());

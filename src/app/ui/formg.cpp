@@ -198,6 +198,12 @@ void Formg::load() {
         throw FatalError(folder_.file(kSetupFile), *setup.failure);
     Label8 = setup.Label8;
 
+    // A missing database is created empty; one that cannot be opened holds no
+    // records, so lookups miss and nothing is painted.
+    if (database_.open(folder_.file(QStringLiteral("wwbb11.dat"))) ==
+        lookup::CodeDatabase::OpenResult::Failed)
+        qWarning("radiane: %s", qPrintable(database_.errorString()));
+
     if (Label8 == u"1") {
         Option1->setChecked(true);
         drill_->startSingleRadicals();
@@ -212,6 +218,7 @@ void Formg::load() {
 }
 
 bool Formg::formClose() {
+    database_.close();
     const WriteResult setup = writeDrillMode(folder_, Option1->isChecked());
     if (!setup.ok) {
         endWithError(FatalError(folder_.file(kSetupFile), setup.reason).message());
@@ -339,7 +346,14 @@ void Formg::loadPicture(int slot, const QString& name) {
     Picture1[slot]->setPixmap(QPixmap::fromImage(slotImages_[slot]));
 }
 
-void Formg::runLookup() {}
+void Formg::runLookup() {
+    const int slot = drill_->slotIndex();
+    if (slot < 0 || slot >= drill::kSlotCount)
+        return;
+    const drill::DrillView& view = drill_->view();
+    Command1_.run(view.Text23, view.Label7[slot], slotImages_[slot]);
+    Picture1[slot]->setPixmap(QPixmap::fromImage(slotImages_[slot]));
+}
 
 void Formg::repaintOptionButton(drill::Mode mode) {
     (mode == drill::Mode::SingleRadicals ? Option1 : Option2)->repaint();

@@ -4,6 +4,8 @@
 #include "app/ui/shapewidget.h"
 #include "common/programfolder.h"
 #include "drill/drillengine.h"
+#include "lookup/codedatabase.h"
+#include "lookup/codelookup.h"
 
 #include <QImage>
 #include <QLabel>
@@ -41,6 +43,7 @@ public:
     const drill::DrillEngine& drill() const { return *drill_; }
     const ProgramFolder& programFolder() const { return folder_; }
     const QImage& slotImage(int slot) const { return slotImages_.at(slot); }
+    const lookup::CodeLookup& Command1() const { return Command1_; }
 
     // Controls, public for the tests that drive the window.
     QFrame* Frame2 = nullptr;
@@ -98,6 +101,8 @@ private:
     ProgramFolder folder_;
     std::unique_ptr<drill::DrillEngine> drill_;
     std::array<QImage, drill::kSlotCount> slotImages_;
+    lookup::CodeDatabase database_;  // wwbb11.dat, open from load to close
+    lookup::CodeLookup Command1_{database_};
     std::function<void()> onClosed_;
     bool closing_ = false;
 };
