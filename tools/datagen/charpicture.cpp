@@ -146,11 +146,22 @@ std::optional<CharPicture> drawCharacter(const CharStrokes& strokes, const Split
             img.setPixel(x, y, v == 255 ? 0 : v - kGreyBase + 1);
         }
 
-    // Crumbs of a radical cut off by another's overlapping stroke (under 4 pixels) take the
-    // colour of the radical they touch most, so every piece left is worth a fill point.
+    // Slivers of a radical cut off by another's overlapping stroke (pieces without a single
+    // pixel whose four neighbours are all in the piece) take the colour of the radical they touch
+    // most, so that every piece left has a fill point well inside it.
     for (int index = 1; index <= 5; ++index)
         for (const QList<QPoint>& comp : components(img, index)) {
-            if (comp.size() >= 4)
+            bool hasInside = false;
+            for (const QPoint& p : comp) {
+                const QPoint next[4] = {{p.x() + 1, p.y()}, {p.x() - 1, p.y()},
+                                        {p.x(), p.y() + 1}, {p.x(), p.y() - 1}};
+                hasInside = std::all_of(next, next + 4, [&](const QPoint& q) {
+                    return img.valid(q) && img.pixelIndex(q) == index;
+                });
+                if (hasInside)
+                    break;
+            }
+            if (hasInside)
                 continue;
             int votes[6] = {0, 0, 0, 0, 0, 0};
             for (const QPoint& p : comp) {
@@ -161,9 +172,10 @@ std::optional<CharPicture> drawCharacter(const CharStrokes& strokes, const Split
                         ++votes[img.pixelIndex(q)];
             }
             const int to = int(std::max_element(votes, votes + 6) - votes);
-            if (votes[to] > 0)
-                for (const QPoint& p : comp)
-                    img.setPixel(p, uint(to));
+            if (votes[to] == 0)
+                return std::nullopt; // a thin piece standing alone: no safe point inside it
+            for (const QPoint& p : comp)
+                img.setPixel(p, uint(to));
         }
 
     CharPicture out;

@@ -1,5 +1,6 @@
 #include "segmentation.h"
 
+#include <QDebug>
 #include <QLineF>
 #include <QRectF>
 #include <QSet>
@@ -93,26 +94,50 @@ QPointF normalise(QPointF p, const QRectF& r) {
 
 } // namespace
 
-int strokeClass(const QList<QPointF>& median) {
-    const QList<QPointF> pts = resample(median, 12);
-    if (pts.size() < 2)
-        return 4;
-    const double total = length(median);
-    // A turn: the direction changes by more than 65 degrees between two legs that are each a
-    // real part of the stroke (a short hook at the end does not count).
-    // Compare the direction of the part before each inner point with the part after it.
-    for (int k = 2; k <= 9; ++k) {
+namespace {
+
+// Whether a polyline turns: the direction before and after some inner point differs by more
+// than 65 degrees with both legs a good part of the stroke, or by more than 80 degrees with both
+// legs at least a small part (entry flicks of the brush turn less than that).
+bool turns(const QList<QPointF>& pts, double total) {
+    const int n = int(pts.size());
+    for (int k = 2; k < n - 2; ++k) {
         const QPointF before = pts[k] - pts[0];
-        const QPointF after = pts[11] - pts[k];
-        const double lb = std::hypot(before.x(), before.y());
-        const double la = std::hypot(after.x(), after.y());
-        if (lb < 0.2 * total || la < 0.2 * total)
-            continue;
-        if (angleDiff(angleOf(before), angleOf(after)) > 65 * kPi / 180)
-            return 5;
+        const QPointF after = pts[n - 1] - pts[k];
+        const double lb = std::hypot(before.x(), before.y()) / total;
+        const double la = std::hypot(after.x(), after.y()) / total;
+        const double d = angleDiff(angleOf(before), angleOf(after)) * 180 / kPi;
+        if ((d > 65 && lb >= 0.3 && la >= 0.3) || (d > 80 && lb >= 0.15 && la >= 0.15))
+            return true;
     }
+    return false;
+}
+
+} // namespace
+
+int strokeClass(const QList<QPointF>& median) {
+    const double total = length(median);
+    if (median.size() < 2 || total <= 0)
+        return 4;
+    QList<QPointF> pts = resample(median, 21);
+    // A hook at the end (a short flick up and to the left) belongs to the stroke before it:
+    // a vertical with a hook is still a vertical.
+    bool hook = false;
+    int h = int(pts.size()) - 1;
+    while (h > 10 && pts[h].y() < pts[h - 1].y() && pts[h].x() <= pts[h - 1].x() + 1)
+        --h;
+    if (h < int(pts.size()) - 1 && length(pts.mid(h)) < 0.3 * total &&
+        length(pts.mid(h)) > 0.03 * total) {
+        hook = true;
+        pts = resample(pts.mid(0, h + 1), 21);
+    }
+    const double body = length(pts);
+    if (turns(pts, body))
+        return 5;
     const QPointF v = pts.last() - pts.first();
     const double a = angleOf(v) * 180 / kPi; // y down: 90 is straight down
+    if (hook)
+        return (a > 65 && a < 115) ? 2 : 5;
     if (a > -75 && a <= 22)
         return 1;
     if (a > 22 && a <= 72)
@@ -138,6 +163,7 @@ bool strokesMatch(const QList<QList<QPointF>>& character, int first, const Radic
     const QList<QList<QPointF>> run = character.mid(first, n);
     if (n == 1)
         return strokeClass(run[0]) == strokeClass(radical.medians[0]);
+    static const bool debug = qEnvironmentVariableIsSet("DATAGEN_DEBUG");
     const QRectF rb = box(run);
     const QRectF tb = box(radical.medians);
     double layout = 0;
@@ -155,17 +181,17 @@ bool strokesMatch(const QList<QList<QPointF>>& character, int first, const Radic
             dir += angleDiff(angleOf(da), angleOf(db));
             ++legs;
         }
+        if (debug)
+            qDebug() << radical.text << i << "dir" << (legs ? dir / legs * 180 / kPi : 0);
         if (legs > 0 && dir / legs > 50 * kPi / 180)
-            return false;
-        const int ca = strokeClass(run[i]);
-        const int cb = strokeClass(radical.medians[i]);
-        if (ca != cb && (ca == 5 || cb == 5))
             return false;
         for (int k = 0; k < kSamples; ++k) {
             const QPointF d = normalise(a[k], rb) - normalise(b[k], tb);
             layout += std::hypot(d.x(), d.y());
         }
     }
+    if (debug)
+        qDebug() << radical.text << "layout" << layout / (n * kSamples);
     return layout / (n * kSamples) < 0.22;
 }
 
@@ -288,4 +314,16 @@ std::optional<Split> Segmenter::split(const CharStrokes& strokes, const QString&
     return all.first();
 }
 
+} // namespace datagen
+
+namespace datagen {
+QStringList matchingRadicals(const QList<RadicalShape>& radicals,
+                             const QList<QList<QPointF>>& medians, int first, int count, QChar key) {
+    QStringList out;
+    for (const RadicalShape& r : radicals)
+        if (r.medians.size() == count && (key.isNull() || r.key == key) &&
+            strokesMatch(medians, first, r))
+            out.append(QString(r.key) + r.text);
+    return out;
+}
 } // namespace datagen

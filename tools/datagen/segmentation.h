@@ -68,3 +68,10 @@ private:
 QChar identificationLetter(int cls, int structure);
 
 } // namespace datagen
+
+namespace datagen {
+// For diagnostics: the radicals of `key` (any key when null) that strokes [first, first+count)
+// match.
+QStringList matchingRadicals(const QList<RadicalShape>& radicals,
+                             const QList<QList<QPointF>>& medians, int first, int count, QChar key);
+} // namespace datagen

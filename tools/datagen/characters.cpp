@@ -1,0 +1,305 @@
+// The characters half of the shipped data: zg2.txt (radicals in characters), the character
+// pictures bmp/<character>.bmp and the code database wwbb11.dat, plus a review sheet.
+#include "charpicture.h"
+#include "codefile.h"
+#include "codetable.h"
+#include "command.h"
+#include "radicalshapes.h"
+#include "segmentation.h"
+#include "strokedata.h"
+
+#include "common/fatalerror.h"
+#include "common/gbk.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFont>
+#include <QPainter>
+#include <QSet>
+#include <QTextStream>
+#include <map>
+#include <random>
+
+namespace datagen {
+
+namespace {
+
+constexpr int kWantedCharacters = 960;  // characters drilled in zg2.txt
+constexpr int kScanLimit = 3500;        // most frequent characters looked at
+constexpr std::uint32_t kOrderSeed = 20261207;
+
+bool isGb2312Hanzi(const QString& c) {
+    const auto bytes = radiane::encodeGbk(c);
+    if (!bytes || bytes->size() != 2)
+        return false;
+    const uchar lead = uchar(bytes->at(0));
+    const uchar trail = uchar(bytes->at(1));
+    return lead >= 0xB0 && lead <= 0xF7 && trail >= 0xA1 && trail <= 0xFE;
+}
+
+struct Drilled {
+    QString character;
+    QString code;
+    Split split;
+    CharPicture picture;
+};
+
+struct Item {
+    QChar key;
+    int part;
+    QString character;
+};
+
+QString itemText(const Item& i) { return QString(i.key) + QString::number(i.part) + i.character; }
+
+// Mixed but reproducible order: a seeded shuffle (the Mersenne Twister's output is fixed by the
+// standard; the index is drawn by plain modulo so no library distribution is involved), then
+// neighbours that share a key or a character are pulled apart where a later item allows it.
+void mixItems(QList<Item>& items) {
+    std::mt19937 rng(kOrderSeed);
+    for (qsizetype i = items.size() - 1; i > 0; --i)
+        std::swap(items[i], items[qsizetype(rng() % std::uint32_t(i + 1))]);
+    auto clash = [&](qsizetype a, qsizetype b) {
+        return items[a].key == items[b].key || items[a].character == items[b].character;
+    };
+    for (qsizetype i = 1; i < items.size(); ++i) {
+        if (!clash(i - 1, i))
+            continue;
+        for (qsizetype j = i + 1; j < items.size(); ++j) {
+            const bool fitsHere = items[j].key != items[i - 1].key &&
+                                  items[j].character != items[i - 1].character;
+            if (fitsHere) {
+                std::swap(items[i], items[j]);
+                break;
+            }
+        }
+    }
+}
+
+void writeFile(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(bytes) != bytes.size())
+        throw radiane::FatalError(path, f.errorString());
+}
+
+// Review sheet: each item's character with the drilled radical painted black by exact-colour
+// fills at its points, the item text below.
+void writeSheet(const QString& path, const QList<Item>& items,
+                const QHash<QString, const Drilled*>& byChar, int count) {
+    const int cols = 20;
+    const int cellW = kPictureWidth + 4, cellH = kPictureHeight + 18;
+    const int n = std::min<int>(count, int(items.size()));
+    QImage sheet(cols * cellW, ((n + cols - 1) / cols) * cellH, QImage::Format_RGB32);
+    sheet.fill(Qt::white);
+    QPainter p(&sheet);
+    QFont font(QStringLiteral("Noto Sans CJK SC"));
+    font.setPixelSize(12);
+    p.setFont(font);
+    for (int i = 0; i < n; ++i) {
+        const Drilled* d = byChar.value(items[i].character);
+        QImage img = d->picture.image.convertToFormat(QImage::Format_RGB32);
+        for (const QPoint& s : d->picture.seeds[items[i].part - 1])
+            floodFill4(img, s, qRgb(0, 0, 0));
+        const int x = (i % cols) * cellW, y = (i / cols) * cellH;
+        p.drawImage(x + 2, y, img);
+        p.setPen(Qt::blue);
+        p.drawText(QRect(x, y + kPictureHeight, cellW, 18), Qt::AlignCenter,
+                   itemText(items[i]) + QLatin1Char(' ') + d->code);
+    }
+    p.end();
+    sheet.save(path);
+}
+
+} // namespace
+
+} // namespace datagen
+
+using namespace datagen;
+
+DATAGEN_COMMAND(characters, "characters",
+                "<radicals.tsv> <data-folder> [review-folder]: zg2.txt, character pictures, "
+                "wwbb11.dat") {
+    if (args.size() < 2) {
+        QTextStream(stderr) << "usage: datagen characters <radicals.tsv> <data-folder> [review-folder]\n";
+        return 2;
+    }
+    QTextStream out(stdout);
+    const std::vector<Radical> radicalTable = loadRadicalTable(args[0]);
+    const QDir data(args[1]);
+    const QString review = args.size() > 2 ? args[2] : QString();
+    const CodeTable table = CodeTable::read(CodeTable::defaultPath());
+    const StrokeData strokeData;
+    if (!strokeData.isValid())
+        throw radiane::FatalError(strokeData.folder(), QStringLiteral("no stroke data (RADIANE_STROKES)"));
+    const QList<RadicalShape> shapes = radicalShapes(radicalTable, strokeData);
+    const QSet<QString> radicalTexts = radicalCharacters(radicalTable);
+    const Segmenter segmenter(shapes);
+
+    // Drilled characters: the most frequent ones that split in exactly one way.
+    std::map<QString, int> rejected;
+    QList<Drilled> drilled;
+    const QStringList frequent = table.byFrequency();
+    int scanned = 0;
+    for (const QString& c : frequent) {
+        if (int(drilled.size()) >= kWantedCharacters || scanned >= kScanLimit)
+            break;
+        if (!isGb2312Hanzi(c))
+            continue;
+        ++scanned;
+        const CharCodes* codes = table.find(c);
+        const QString& code = codes->full;
+        if (radicalTexts.contains(c) || code.size() < 3 || code.count(code[0]) == code.size()) {
+            ++rejected["is a radical or key-name character"];
+            continue;
+        }
+        if (codes->fullAmbiguous) {
+            ++rejected["several full codes"];
+            continue;
+        }
+        const auto strokes = strokeData.load(c);
+        if (!strokes) {
+            ++rejected["no stroke data"];
+            continue;
+        }
+        const QList<Split> fits = segmenter.candidates(*strokes, code);
+        if (fits.size() != 1) {
+            ++rejected[fits.isEmpty() ? "no split fits" : "several splits fit"];
+            continue;
+        }
+        auto picture = drawCharacter(*strokes, fits.first());
+        if (!picture) {
+            ++rejected["too many pieces"];
+            continue;
+        }
+        drilled.append({c, code, fits.first(), *picture});
+    }
+
+    QList<Item> items;
+    QHash<QString, const Drilled*> byChar;
+    for (const Drilled& d : drilled) {
+        byChar.insert(d.character, &d);
+        for (int part = 1; part <= 4; ++part) {
+            if (partRange(d.split, part).isEmpty())
+                continue;
+            items.append({d.code[part - 1], part, d.character});
+        }
+    }
+    mixItems(items);
+
+    QString list;
+    for (const Item& i : items)
+        list += itemText(i);
+    const auto listBytes = radiane::encodeGbk(list + QStringLiteral("\r\n"));
+    if (!listBytes)
+        throw radiane::FatalError(QStringLiteral("zg2.txt"), QStringLiteral("no GBK form"));
+    data.mkpath(QStringLiteral("bmp"));
+    writeFile(data.filePath(QStringLiteral("zg2.txt")), *listBytes);
+
+    // Character pictures have one-character names; radical pictures have three. Remove the
+    // character pictures of an earlier run first so none is left behind.
+    QDir bmp(data.filePath(QStringLiteral("bmp")));
+    for (const QString& name : bmp.entryList({QStringLiteral("*.bmp")}, QDir::Files))
+        if (name.size() == 5)
+            bmp.remove(name);
+    for (const Drilled& d : drilled)
+        if (!d.picture.image.save(bmp.filePath(d.character + QStringLiteral(".bmp")), "BMP"))
+            throw radiane::FatalError(d.character + QStringLiteral(".bmp"),
+                                      QStringLiteral("cannot write"));
+
+    QList<CodeEntry> entries;
+    for (const CharCodes& c : table.all()) {
+        if (!isGb2312Hanzi(c.character))
+            continue;
+        CodeEntry e;
+        e.hanzi = c.character;
+        e.code1 = c.full;
+        e.code2 = c.shorter.value(0);
+        e.code3 = c.shorter.value(1);
+        if (const Drilled* d = byChar.value(c.character))
+            for (int k = 0; k < 4; ++k)
+                e.seeds[k] = d->picture.seeds[k];
+        entries.append(e);
+    }
+    writeFile(data.filePath(QStringLiteral("wwbb11.dat")), codeDatabaseBytes(entries));
+
+    if (!review.isEmpty()) {
+        QDir().mkpath(review);
+        writeSheet(QDir(review).filePath(QStringLiteral("characters.png")), items, byChar, 400);
+    }
+
+    // Report.
+    int perPart[5] = {0, 0, 0, 0, 0};
+    std::map<QChar, int> perKey;
+    for (const Item& i : items) {
+        ++perPart[i.part];
+        ++perKey[i.key];
+    }
+    out << "characters drilled: " << drilled.size() << " (of " << scanned << " scanned)\n";
+    for (const auto& [why, n] : rejected)
+        out << "  left out, " << why << ": " << n << "\n";
+    out << "items: " << items.size() << "; per part 1-4: " << perPart[1] << " " << perPart[2]
+        << " " << perPart[3] << " " << perPart[4] << "\n";
+    out << "items per key:";
+    for (const auto& [k, n] : perKey)
+        out << " " << k << "=" << n;
+    out << "\nrecords: " << entries.size() << "\n";
+    return 0;
+}
+
+DATAGEN_COMMAND(split, "split",
+                "<radicals.tsv> <characters>: show how each character splits into radicals") {
+    if (args.size() < 2)
+        return 2;
+    QTextStream out(stdout);
+    const CodeTable table = CodeTable::read(CodeTable::defaultPath());
+    const StrokeData strokeData;
+    const QList<RadicalShape> shapes = radicalShapes(loadRadicalTable(args[0]), strokeData);
+    const Segmenter segmenter(shapes);
+    const bool verbose = qEnvironmentVariableIsSet("DATAGEN_VERBOSE");
+    for (const QString& arg : args.mid(1))
+        for (const uint u : arg.toUcs4()) {
+            const QString c = QString::fromUcs4(reinterpret_cast<const char32_t*>(&u), 1);
+            const CharCodes* codes = table.find(c);
+            const auto strokes = strokeData.load(c);
+            if (!codes || !strokes) {
+                out << c << ": no code or strokes\n";
+                continue;
+            }
+            out << c << " " << codes->full << " classes ";
+            for (const auto& m : strokes->medians)
+                out << strokeClass(m);
+            const QList<Split> all = segmenter.candidates(*strokes, codes->full);
+            out << ": " << all.size() << " fits";
+            for (const Split& s : all) {
+                out << " [";
+                for (int part = 1; part <= 4; ++part) {
+                    const PartRange r = partRange(s, part);
+                    out << (r.isEmpty() ? QStringLiteral("-") : QStringLiteral("%1-%2").arg(r.first + 1).arg(r.end))
+                        << (part < 4 ? " " : "");
+                }
+                out << "]";
+            }
+            out << "\n";
+            for (int first = 0; verbose && first < strokes->count(); ++first)
+                for (int count = 1; first + count <= strokes->count() && count <= 10; ++count) {
+                    const QStringList m = matchingRadicals(shapes, strokes->medians, first, count, QChar());
+                    if (!m.isEmpty())
+                        out << "    " << first + 1 << "-" << first + count << ": " << m.join(QLatin1Char(' ')) << "\n";
+                }
+        }
+    return 0;
+}
+
+DATAGEN_COMMAND(radicalclasses, "radical-classes",
+                "<radicals.tsv>: stroke classes of each radical's strokes (diagnostics)") {
+    if (args.isEmpty())
+        return 2;
+    QTextStream out(stdout);
+    for (const RadicalShape& r : radicalShapes(loadRadicalTable(args[0]), StrokeData())) {
+        out << r.key << " " << r.text << " ";
+        for (const auto& m : r.medians)
+            out << strokeClass(m);
+        out << "\n";
+    }
+    return 0;
+}

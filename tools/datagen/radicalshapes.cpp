@@ -1,0 +1,77 @@
+#include "radicalshapes.h"
+
+#include <QFile>
+
+namespace datagen {
+
+namespace {
+
+// Strokes for radicals of the chart whose glyph the stroke package lacks: the same form taken
+// from a character where it stands as consecutive strokes (1-based, inclusive; checked by hand).
+struct ExtraSource {
+    const char* radical;
+    const char* character;
+    int first;
+    int last;
+};
+const ExtraSource kExtraSources[] = {
+    {"⺩", "理", 1, 4},  // 王 as a left side
+    {"⻗", "雪", 1, 8},  // 雨 as a top
+    {"𠂇", "左", 1, 2},  // top of 左 and 右
+    {"丆", "石", 1, 2},  // top of 石
+    {"𠂉", "每", 1, 2},  // top of 每 and 年
+    {"𠆢", "会", 1, 2},  // 人 as a roof
+    {"龵", "看", 1, 4},  // 手 as a top
+    {"𠂆", "后", 1, 2},  // top of 后
+    {"⺇", "朵", 1, 2},  // 几 without its hook
+    {"𠤎", "化", 3, 4},  // right side of 化
+    {"龰", "走", 4, 7},  // bottom of 走
+    {"𧘇", "衣", 3, 6},  // 衣 without its top
+    {"⺢", "录", 4, 8},  // 水 as a bottom
+};
+
+} // namespace
+
+QList<RadicalShape> radicalShapes(const std::vector<Radical>& table, const StrokeData& strokes) {
+    QList<RadicalShape> out;
+    for (const Radical& r : table) {
+        QString from = r.fromGlyph() ? r.glyph : r.exampleChar;
+        int first = 0;
+        int last = -1;
+        if (r.fromStrokes()) {
+            first = r.firstStroke;
+            last = r.lastStroke;
+        }
+        if (r.fromGlyph() && !QFile::exists(strokes.folder() + QLatin1Char('/') + from + QStringLiteral(".json"))) {
+            for (const ExtraSource& e : kExtraSources)
+                if (r.glyph == QString::fromUtf8(e.radical)) {
+                    from = QString::fromUtf8(e.character);
+                    first = e.first - 1;
+                    last = e.last - 1;
+                }
+        }
+        const auto ch = strokes.load(from);
+        if (!ch)
+            continue;
+        if (last < 0)
+            last = ch->count() - 1;
+        if (first < 0 || last >= ch->count() || last < first)
+            continue;
+        RadicalShape s;
+        s.key = r.key.at(0);
+        s.text = r.text;
+        s.medians = ch->medians.mid(first, last - first + 1);
+        out.append(s);
+    }
+    return out;
+}
+
+QSet<QString> radicalCharacters(const std::vector<Radical>& table) {
+    QSet<QString> out;
+    for (const Radical& r : table)
+        if (r.fromGlyph())
+            out.insert(r.glyph);
+    return out;
+}
+
+} // namespace datagen
