@@ -3,6 +3,7 @@
 #include <QByteArrayView>
 #include <QFile>
 #include <QString>
+#include <QStringDecoder>
 #include <QStringView>
 #include <array>
 #include <optional>
@@ -80,7 +81,12 @@ public:
     int recordsRead() const { return recordsRead_; }
 
 private:
+    std::optional<CodeRecord> readRecord(int n);
+
     QFile file_;
+    // One decoder for every field: opening a codec costs more than a whole
+    // record read. Stateless, so each field is decoded by itself.
+    QStringDecoder gbk_{"GBK", QStringDecoder::Flag::Stateless};
     QString error_;
     std::optional<CodeRecord> lastRead_;
     int lastReadNo_ = 0;

@@ -2,6 +2,7 @@
 
 #include "common/twips.h"
 
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -27,25 +28,31 @@ private:
     QRgb colour_;
 };
 
-// Scanline fill of the 4-connected region of pixels for which inside(pixel) holds,
-// starting at (sx, sy). Each pixel is visited once, so the fill colour may itself
-// satisfy inside().
-template <typename Inside>
+// Scanline fill of the 4-connected region of pixels for which inside(pixel)
+// holds, starting at (sx, sy). Without tracking, a painted pixel must no longer
+// be inside; with tracking each pixel is taken once, so the fill colour may
+// itself be inside (a border fill over pixels that already have it).
+template <bool Track, typename Inside>
 int scanlineFill(QImage& image, int sx, int sy, QRgb paint, Inside inside) {
     const int width = image.width();
     const int height = image.height();
-    std::vector<bool> done(static_cast<std::size_t>(width) * static_cast<std::size_t>(height));
-    auto row = [&](int y) { return reinterpret_cast<QRgb*>(image.scanLine(y)); };
+    uchar* const bits = image.bits();
+    const qsizetype stride = image.bytesPerLine();
+    auto row = [&](int y) { return reinterpret_cast<QRgb*>(bits + y * stride); };
+    std::vector<uchar> done(Track ? static_cast<std::size_t>(width) * height : 0);
     auto fillable = [&](const QRgb* line, int x, int y) {
-        return !done[static_cast<std::size_t>(y) * width + x] && inside(line[x]);
+        if constexpr (Track) {
+            if (done[static_cast<std::size_t>(y) * width + x])
+                return false;
+        }
+        return inside(line[x]);
     };
 
     struct Seed {
         int x;
         int y;
     };
-    std::vector<Seed> stack;
-    stack.push_back({sx, sy});
+    std::vector<Seed> stack{{sx, sy}};
     int painted = 0;
     while (!stack.empty()) {
         const Seed seed = stack.back();
@@ -59,10 +66,10 @@ int scanlineFill(QImage& image, int sx, int sy, QRgb paint, Inside inside) {
         int right = seed.x;
         while (right + 1 < width && fillable(line, right + 1, seed.y))
             ++right;
-        for (int x = left; x <= right; ++x) {
-            line[x] = paint;
-            done[static_cast<std::size_t>(seed.y) * width + x] = true;
-        }
+        std::fill(line + left, line + right + 1, paint);
+        if constexpr (Track)
+            std::fill_n(done.begin() + static_cast<std::ptrdiff_t>(seed.y) * width + left,
+                        right - left + 1, uchar{1});
         painted += right - left + 1;
         // One seed per run of fillable pixels in the rows above and below.
         for (const int ny : {seed.y - 1, seed.y + 1}) {
@@ -109,11 +116,14 @@ int FloodFillAt(PictureSurface& surface, int x, int y, QRgb fillColour,
     const QRgb paint = 0xff000000u | (surface.fillColor & 0x00ffffffu);
     if (borderColour) {
         const QRgb border = *borderColour & 0x00ffffffu;
-        return scanlineFill(image, start.x(), start.y(), paint,
-                            [border](QRgb p) { return (p & 0x00ffffffu) != border; });
+        return scanlineFill<true>(image, start.x(), start.y(), paint,
+                                  [border](QRgb p) { return (p & 0x00ffffffu) != border; });
     }
     const QRgb under = image.pixel(start);
-    return scanlineFill(image, start.x(), start.y(), paint, [under](QRgb p) { return p == under; });
+    if (under == paint)
+        return 0; // the region already has the fill colour
+    return scanlineFill<false>(image, start.x(), start.y(), paint,
+                               [under](QRgb p) { return p == under; });
 }
 
 } // namespace radiane::lookup

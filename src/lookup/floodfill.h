@@ -29,7 +29,9 @@ QPoint twipsToPicturePixel(const QImage& image, int x, int y);
 // - with borderColour, the 4-connected region around the point bounded by pixels
 //   of borderColour.
 // The surface's fill style and colour are set for the fill and restored after.
-// A point outside the picture paints nothing. Returns the pixels painted.
+// A point outside the picture paints nothing. Returns the number of pixels
+// painted; a surface fill of a region that already has the fill colour changes
+// nothing and returns 0.
 int FloodFillAt(PictureSurface& surface, int x, int y, QRgb fillColour,
                 std::optional<QRgb> borderColour = std::nullopt);
 
