@@ -23,8 +23,10 @@ QImage loadChartImage(const ProgramFolder& folder) {
 
 void paintChartPage(QPainter& painter, const QImage& chart, int dpiX, int dpiY) {
     const PrintPlacement placement = printPlacement(chart.size(), dpiX, dpiY);
-    // Enlarged pixel by pixel: a 16-colour chart stays crisp on paper.
+    // Enlarged pixel by pixel and stored without loss (not as JPEG in a PDF):
+    // a 16-colour chart of small characters stays crisp on paper.
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    painter.setRenderHint(QPainter::LosslessImageRendering, true);
     painter.drawImage(placement.target, chart, placement.source);
 }
 

@@ -81,6 +81,11 @@ void expectChartPage(const QString& pdf, const QRectF& printableAreaPt) {
     EXPECT_NEAR(info->pageSizePt.width(), 595.28, 1.0) << "not A4";
     EXPECT_NEAR(info->pageSizePt.height(), 841.89, 1.0) << "not A4";
 
+    // The picture is stored without loss: JPEG would blur the small characters.
+    const QString images = run(QStringLiteral("pdfimages"), {QStringLiteral("-list"), pdf});
+    EXPECT_TRUE(images.contains(QStringLiteral(" 651   523 "))) << images.toStdString();
+    EXPECT_FALSE(images.contains(QStringLiteral("jpeg"))) << images.toStdString();
+
     // At 96 per inch a chart pixel is a page pixel; 600 twips = 40 px, 200 = 13.3 px.
     const QImage page = renderPage(pdf, 96);
     ASSERT_FALSE(page.isNull()) << "pdftoppm cannot render " << pdf.toStdString();

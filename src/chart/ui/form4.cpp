@@ -8,6 +8,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMessageBox>
+#include <QPainter>
 #include <QPrinter>
 #include <QPushButton>
 #include <QScreen>
@@ -18,15 +19,38 @@ namespace {
 
 const QColor kButtonColour(192, 192, 255);
 
+// A button in the graphical style: a flat face in a raised edge. The style sheet
+// that draws it shows no focus, so the focused button gets a dotted frame.
+class GraphicalButton : public QPushButton {
+public:
+    using QPushButton::QPushButton;
+
+protected:
+    void paintEvent(QPaintEvent* e) override {
+        QPushButton::paintEvent(e);
+        if (!hasFocus())
+            return;
+        QPainter painter(this);
+        painter.setPen(QPen(Qt::black, 1, Qt::DotLine));
+        painter.drawRect(rect().adjusted(4, 4, -5, -5));
+    }
+};
+
 QPushButton* makeButton(QWidget* parent, const char* name, const QString& caption,
                         const QRect& rectTwips) {
-    auto* button = new QPushButton(caption, parent);
+    auto* button = new GraphicalButton(caption, parent);
     button->setObjectName(QString::fromLatin1(name));
     button->setGeometry(
         pxRect(rectTwips.x(), rectTwips.y(), rectTwips.width(), rectTwips.height()));
     QPalette palette = button->palette();
     palette.setColor(QPalette::Button, kButtonColour);
     button->setPalette(palette);
+    // Graphical style: flat light blue face in a raised 3D edge, sunken while pressed.
+    button->setStyleSheet(
+        QStringLiteral("QPushButton { background-color: %1; border: 2px solid;"
+                       " border-color: #ffffff #404040 #404040 #ffffff; }"
+                       "QPushButton:pressed { border-color: #404040 #ffffff #ffffff #404040; }")
+            .arg(kButtonColour.name()));
     button->setAutoDefault(true); // Enter presses the focused button
     return button;
 }
