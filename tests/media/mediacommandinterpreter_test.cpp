@@ -263,12 +263,12 @@ TEST_F(InterpreterTest, VideoDeviceRendersIntoTheOutputOfTheFactory) {
     EXPECT_EQ(send(interpreter, "Close avi3").error, MediaError::None);
 }
 
-TEST(MmediaOverInterpreter, PlaysAToneInAFolderWithABlank) {
+TEST(MmediaOverInterpreter, PlaysAToneInAChineseFolderWithABlank) {
     REQUIRE_BACKEND();
     TempProgramFolder folder;
-    folder.write("my sounds/tone.wav", toneWav(1500));
+    folder.write(QStringLiteral("my 声音/tone.wav"), toneWav(1500));
     Mmedia media; // the process-wide interpreter
-    media.mmOpen(folder.file("my sounds/tone.wav"));
+    media.mmOpen(folder.file(QStringLiteral("my 声音/tone.wav")));
     EXPECT_NEAR(media.Length(), 1500.0f, 30.0f);
     EXPECT_EQ(media.Status(), "stopped");
     media.mmPlay();

@@ -14,7 +14,8 @@ public:
     explicit VideoWindowOutput(const QString& filePath) : window_(new VideoWindow(filePath)) {}
 
     ~VideoWindowOutput() override {
-        // Once the application is going down Qt tears its windows down itself.
+        // While the application object is being destroyed a widget can no longer be
+        // deleted safely; the process is ending then, so the window is left to it.
         if (window_ && !QCoreApplication::closingDown())
             delete window_.data();
     }
