@@ -36,7 +36,9 @@ const std::array<SkinColorKey, kSkinColorCount>& skinColorKeys() {
 
 namespace {
 
-SkinParse refuse(QString reason) { return SkinParse{std::nullopt, std::move(reason)}; }
+SkinParse refuse(QString reason) {
+    return SkinParse{std::nullopt, std::move(reason)};
+}
 
 QString atLine(int line, const QString& what) {
     return QStringLiteral("第 %1 行：%2").arg(line).arg(what);
@@ -124,7 +126,8 @@ SkinParse parseSkin(QByteArrayView bytes) {
     const QString header = lines.first().trimmed();
     if (header != QLatin1String(kSkinHeader)) {
         if (header.startsWith(QStringLiteral("RADIANE-SKIN ")))
-            return refuse(atLine(1, QStringLiteral("不支持的皮肤格式版本“%1”").arg(header.mid(13))));
+            return refuse(
+                atLine(1, QStringLiteral("不支持的皮肤格式版本“%1”").arg(header.mid(13))));
         return refuse(atLine(1, QStringLiteral("缺少文件头“%1”，不是皮肤文件").arg(kSkinHeader)));
     }
 
@@ -174,9 +177,8 @@ SkinParse parseSkin(QByteArrayView bytes) {
             if (key == QLatin1String(entry.key)) {
                 const auto rgb = parseColor(value);
                 if (!rgb)
-                    return refuse(atLine(
-                        lineNo,
-                        QStringLiteral("颜色“%1”无效，应写作 #rrggbb").arg(value)));
+                    return refuse(
+                        atLine(lineNo, QStringLiteral("颜色“%1”无效，应写作 #rrggbb").arg(value)));
                 skin.colors[static_cast<std::size_t>(entry.color)] = rgb;
                 known = true;
             }

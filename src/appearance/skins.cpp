@@ -9,7 +9,9 @@
 
 namespace radiane::appearance {
 
-QString noSkinName() { return QStringLiteral("取消皮肤.urf"); }
+QString noSkinName() {
+    return QStringLiteral("取消皮肤.urf");
+}
 
 bool isSafeSkinName(const QString& name) {
     return !name.contains(u'/') && !name.contains(u'\\') && !name.contains(QStringLiteral(".."));
@@ -23,10 +25,10 @@ std::optional<QString> findSkinFile(const ProgramFolder& folder, const QString& 
         return exact;
     if (name.isEmpty())
         return std::nullopt;
-    const QStringList entries = QDir(folder.path())
-                                    .entryList(QDir::AllEntries | QDir::Hidden | QDir::System |
-                                                   QDir::NoDotAndDotDot,
-                                               QDir::Name);
+    const QStringList entries =
+        QDir(folder.path())
+            .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                       QDir::Name);
     for (const QString& entry : entries) {
         if (entry.compare(name, Qt::CaseInsensitive) == 0)
             return folder.file(entry);
@@ -107,6 +109,8 @@ void Skins::DoSkin(const QString& SkinFile) {
     start(skinPath_, 2);
 }
 
-void Skins::SkinRemove() { library_.SkinRemove(); }
+void Skins::SkinRemove() {
+    library_.SkinRemove();
+}
 
 } // namespace radiane::appearance

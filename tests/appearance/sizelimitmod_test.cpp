@@ -58,8 +58,8 @@ TEST_F(SizeLimitModTest, NewWindowMovesTheHookAndDisablingTakesItOff) {
     mod.setFormhwnd(&b);
     mod.setEnabled(false);
     mod.setEnabled(false);
-    EXPECT_EQ(hooks.log, Log({"install null", "install a", "uninstall a", "install b",
-                              "uninstall b"}));
+    EXPECT_EQ(hooks.log,
+              Log({"install null", "install a", "uninstall a", "install b", "uninstall b"}));
     EXPECT_FALSE(mod.hooked());
     EXPECT_FALSE(mod.Enabled());
 }
@@ -105,9 +105,18 @@ TEST_F(SizeLimitModTest, QueryReplacesOnlyPositiveLimits) {
 
 TEST(SizeLimitRounding, NearestWithTiesToEven) {
     const std::vector<std::pair<float, int>> cases = {
-        {100.5f, 100}, {101.5f, 102}, {0.5f, 0},   {1.5f, 2},         {2.5f, 2},
-        {100.4f, 100}, {100.6f, 101}, {808, 808},  {-1.5f, -2},       {-2.5f, -2},
-        {1e30f, (1 << 24) - 1},       {std::numeric_limits<float>::quiet_NaN(), 0},
+        {100.5f, 100},
+        {101.5f, 102},
+        {0.5f, 0},
+        {1.5f, 2},
+        {2.5f, 2},
+        {100.4f, 100},
+        {100.6f, 101},
+        {808, 808},
+        {-1.5f, -2},
+        {-2.5f, -2},
+        {1e30f, (1 << 24) - 1},
+        {std::numeric_limits<float>::quiet_NaN(), 0},
     };
     for (const auto& [value, expected] : cases)
         EXPECT_EQ(roundLimit(value), expected) << value;

@@ -41,7 +41,9 @@ void expectPlain(const PlainLook& plain) {
     EXPECT_EQ(QApplication::palette(), plain.palette);
 }
 
-QColor pixelAt(QWidget* widget, QPoint p) { return widget->grab().toImage().pixelColor(p); }
+QColor pixelAt(QWidget* widget, QPoint p) {
+    return widget->grab().toImage().pixelColor(p);
+}
 
 class SkinEngineTest : public ::testing::Test {
 protected:
@@ -83,7 +85,8 @@ TEST_F(SkinEngineTest, RefusesWhatIsNotASkinAndKeepsTheLookInForce) {
 
     ASSERT_NE(start(engine, shippedSkin("Slate"), 2), 0);
     const QString slateSheet = qApp->styleSheet();
-    for (const char* name : {"missing.urf", "broken.urf", "empty.urf", "folder.urf", "binary.urf"}) {
+    for (const char* name :
+         {"missing.urf", "broken.urf", "empty.urf", "folder.urf", "binary.urf"}) {
         SCOPED_TRACE(name);
         EXPECT_EQ(start(engine, folder.file(QLatin1String(name)), 2), 0);
         EXPECT_FALSE(engine.lastFailure().isEmpty());

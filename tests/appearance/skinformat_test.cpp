@@ -83,7 +83,8 @@ TEST(SkinFormat, RefusesWhatIsNotASkinWithTheReason) {
         SCOPED_TRACE(c.label);
         const SkinParse parsed = parseSkin(c.text);
         EXPECT_FALSE(parsed.ok());
-        EXPECT_TRUE(parsed.error.contains(QString::fromUtf8(c.reasonPart))) << parsed.error.toStdString();
+        EXPECT_TRUE(parsed.error.contains(QString::fromUtf8(c.reasonPart)))
+            << parsed.error.toStdString();
     }
 }
 

@@ -104,8 +104,8 @@ PreviewWindow makePreviewWindow() {
     line2->setStyleSheet(QStringLiteral("background: white;"));
     line2->setObjectName(QStringLiteral("Line2"));
 
-    w.hint = new QLabel(QStringLiteral("提示：a　口诀：王旁青头戋（兼）五笔　例字：表　青　"),
-                        w.window);
+    w.hint =
+        new QLabel(QStringLiteral("提示：a　口诀：王旁青头戋（兼）五笔　例字：表　青　"), w.window);
     w.hint->setObjectName(QStringLiteral("Label4"));
     w.hint->setGeometry(193, 30, 408, 16);
     w.hint->setStyleSheet(QStringLiteral("background: #ff8000; color: white;"));
@@ -142,12 +142,10 @@ PreviewWindow makePreviewWindow() {
     w.keyboard->setGeometry(12, 196, 774, 234);
     w.keyboard->setPixmap(keyboardPicture(w.keyboard->size()));
 
-    auto* label9 =
-        new QLabel(QStringLiteral("点击键盘相应键位查看示例编码和拆字图↑"), w.window);
+    auto* label9 = new QLabel(QStringLiteral("点击键盘相应键位查看示例编码和拆字图↑"), w.window);
     label9->setObjectName(QStringLiteral("Label9"));
     label9->setGeometry(286, 435, 240, 16);
-    auto* label11 =
-        new QLabel(QStringLiteral("点击键盘相应键位查看示例编码和拆字图↑"), w.window);
+    auto* label11 = new QLabel(QStringLiteral("点击键盘相应键位查看示例编码和拆字图↑"), w.window);
     label11->setObjectName(QStringLiteral("Label11"));
     label11->setGeometry(285, 434, 240, 16);
     QPalette whiteText = label11->palette();
@@ -205,7 +203,8 @@ QImage renderPreview(const QString& title) {
     const int gap = 12;
     const int width = mainShot.width() + 2 * gap;
     const int height = 24 + mainShot.height() + gap +
-                       std::max({dialogShot.height(), boxShot.height(), menuShot.height()}) + 2 * gap;
+                       std::max({dialogShot.height(), boxShot.height(), menuShot.height()}) +
+                       2 * gap;
     QImage image(width, height, QImage::Format_RGB32);
     image.fill(QColor(0x60, 0x60, 0x60));
     QPainter p(&image);

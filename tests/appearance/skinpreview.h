@@ -16,11 +16,11 @@ namespace radiane::test {
 struct PreviewWindow {
     QWidget* window = nullptr;
     QFrame* frame2 = nullptr;
-    QLabel* hint = nullptr;         // Label4
-    QLabel* picture1[5] = {};          // Picture1(0..4)
-    QWidget* marker = nullptr;      // Shape11
-    QLabel* arrow = nullptr;        // Label3
-    QLabel* keyboard = nullptr;     // Picture5
+    QLabel* hint = nullptr;     // Label4
+    QLabel* picture1[5] = {};   // Picture1(0..4)
+    QWidget* marker = nullptr;  // Shape11
+    QLabel* arrow = nullptr;    // Label3
+    QLabel* keyboard = nullptr; // Picture5
 };
 PreviewWindow makePreviewWindow();
 

@@ -96,11 +96,14 @@ TEST_F(SkinsTest, FaceFileContentsAtStartUp) {
     };
     const std::vector<Case> cases = {
         {"no-skin name, no such file", gbk(kNoSkin + "\r\n"), {}, kNoSkin, {kNoSkin, 1}, false},
-        {"name, comma, more", "Slate.urf,ignored\r\n", {"Slate.urf"}, "Slate.urf",
-         {"Slate.urf", 2}, true},
-        {"quoted name", "\"LE4.urf\"\r\n", {"LE4.urf"}, "LE4.urf", {"LE4.urf", 2}, true},
-        {"leading blanks", "   MacOS.urf\r\n", {"MacOS.urf"}, "MacOS.urf", {"MacOS.urf", 2},
+        {"name, comma, more",
+         "Slate.urf,ignored\r\n",
+         {"Slate.urf"},
+         "Slate.urf",
+         {"Slate.urf", 2},
          true},
+        {"quoted name", "\"LE4.urf\"\r\n", {"LE4.urf"}, "LE4.urf", {"LE4.urf", 2}, true},
+        {"leading blanks", "   MacOS.urf\r\n", {"MacOS.urf"}, "MacOS.urf", {"MacOS.urf", 2}, true},
         {"skin file missing", "OpusOS.urf\r\n", {}, kNoSkin, {"OpusOS.urf", 1}, false},
     };
     for (const Case& c : cases) {
@@ -114,7 +117,8 @@ TEST_F(SkinsTest, FaceFileContentsAtStartUp) {
         EXPECT_FALSE(s.startup().has_value());
         EXPECT_EQ(s.skinName(), c.expectedName);
         EXPECT_EQ(s.skinActive(), c.active);
-        EXPECT_EQ(lib.calls, (std::vector<Call>{{f.file(c.expectedCall.path), c.expectedCall.mode}}));
+        EXPECT_EQ(lib.calls,
+                  (std::vector<Call>{{f.file(c.expectedCall.path), c.expectedCall.mode}}));
         EXPECT_EQ(f.read("face.txt"), c.face) << "start-up leaves an existing face.txt alone";
     }
 }

@@ -27,6 +27,8 @@ void Form99::fff_Click(int index) {
     skins_.fffClick(fff[std::size_t(index)]->text());
 }
 
-void Form99::popupFace(const QPoint& globalPos) { face->exec(globalPos); }
+void Form99::popupFace(const QPoint& globalPos) {
+    face->exec(globalPos);
+}
 
 } // namespace radiane::appearance

@@ -87,15 +87,21 @@ SizeLimit::SizeLimit(QObject* parent, SizeLimitMod* mod)
     setObjectName(QStringLiteral("SizeLimit"));
 }
 
-QWidget* SizeLimit::Formhwnd() const { return qobject_cast<QWidget*>(mod_.Formhwnd()); }
+QWidget* SizeLimit::Formhwnd() const {
+    return qobject_cast<QWidget*>(mod_.Formhwnd());
+}
 
-void SizeLimit::setFormhwnd(QWidget* window) { mod_.setFormhwnd(window); }
+void SizeLimit::setFormhwnd(QWidget* window) {
+    mod_.setFormhwnd(window);
+}
 
 QString SizeLimit::aboutText(const QString& site) {
     return QStringLiteral("请登录") + site + QStringLiteral("了解详情");
 }
 
-QString SizeLimit::siteUrl() { return QStringLiteral(RADIANE_SITE_URL); }
+QString SizeLimit::siteUrl() {
+    return QStringLiteral(RADIANE_SITE_URL);
+}
 
 void SizeLimit::About(QWidget* parent) {
     QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Keyloom！"), aboutText(siteUrl()),

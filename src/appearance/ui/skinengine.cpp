@@ -8,7 +8,9 @@ namespace radiane::appearance {
 
 namespace {
 
-QColor colorOf(std::uint32_t rgb) { return QColor::fromRgb(QRgb(0xff000000u | rgb)); }
+QColor colorOf(std::uint32_t rgb) {
+    return QColor::fromRgb(QRgb(0xff000000u | rgb));
+}
 
 QColor mix(const QColor& a, const QColor& b, double t) {
     return QColor::fromRgbF(float(a.redF() * (1 - t) + b.redF() * t),
@@ -17,7 +19,8 @@ QColor mix(const QColor& a, const QColor& b, double t) {
 }
 
 void setStyle(const QString& name) {
-    if (QApplication::style() && QApplication::style()->name().compare(name, Qt::CaseInsensitive) == 0)
+    if (QApplication::style() &&
+        QApplication::style()->name().compare(name, Qt::CaseInsensitive) == 0)
         return;
     if (QStyle* style = QStyleFactory::create(name))
         QApplication::setStyle(style);
