@@ -247,10 +247,4 @@ TEST_F(SkinsTest, MenuChoiceIsSavedEvenWhenTheEngineRefusesIt) {
     EXPECT_EQ(skins.skinName(), QStringLiteral("MacOS.urf"));
 }
 
-TEST_F(SkinsTest, SkinRemoveReachesTheEngineOnce) {
-    skins.startup();
-    skins.SkinRemove();
-    EXPECT_EQ(library.removes, 1);
-}
-
 } // namespace
