@@ -187,6 +187,39 @@ TEST_F(Form16Test, ControlsSitAtTheirDesignedPlaces) {
     }
 }
 
+// The link captions as laid out for settings: each inside the white panel and
+// clear of its neighbours in the row. Returns whether every caption shows whole.
+bool linksLaidOutClear(const WebSettings& settings) {
+    Form16 dialog(nullptr, settings);
+    const QRect panel = dialog.findChild<QWidget*>(u"Shape12"_qs)->geometry();
+    QList<QLabel*> labels;
+    for (const char* name : {"Label17_0", "Label36", "Label18", "Label58", "Label17_1", "Label21",
+                             "Label17_2", "Label16", "Label17_3", "Label1", "Label17_4", "Label2"})
+        labels.append(dialog.findChild<QLabel*>(QString::fromLatin1(name)));
+    bool whole = true;
+    for (int i = 0; i < labels.size(); ++i) {
+        EXPECT_TRUE(panel.contains(labels[i]->geometry())) << i;
+        whole = whole && QFontMetrics(labels[i]->font()).horizontalAdvance(labels[i]->text()) <=
+                             labels[i]->contentsRect().width();
+        for (int j = i + 1; j < labels.size(); ++j) {
+            const QRect a = labels[i]->geometry();
+            const QRect b = labels[j]->geometry();
+            // Rows may touch by their line spacing; neighbours in a row must not.
+            if (std::abs(a.center().y() - b.center().y()) < px(150)) {
+                EXPECT_FALSE(a.intersects(b)) << i << " " << j;
+            }
+        }
+    }
+    return whole;
+}
+
+TEST(Form16Layout, AddressesFitTheirPlaces) {
+    EXPECT_TRUE(linksLaidOutClear(webSettings())) << "the shipped addresses show whole";
+    linksLaidOutClear({u"http://www.a-rather-long-host-name.example"_qs,
+                       u"http://second.a-rather-long-host-name.example"_qs,
+                       u"somebody.with.a.long.name@long-host-name.example"_qs});
+}
+
 TEST(Form16Modal, OpensCentredAndEveryOpeningStartsAfresh) {
     QWidget owner;
     owner.show();

@@ -7,6 +7,7 @@
 #include "lookup/ui/twipsplacement.h"
 
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QLabel>
@@ -21,8 +22,54 @@ namespace {
 constexpr int kClientWidth = 6300; // twips
 constexpr int kClientHeight = 2325;
 
+// The link area: two columns of caption and link on the white panel.
+constexpr int kRightColumn = 3330; // twips, left of the right column's captions
+constexpr int kPanelRight = 60 + 6165;
+constexpr int kColumnGap = 60;
+constexpr qreal kSmallestLinkPoints = 7.5;
+
 const QColor kLinkBlue(0, 0, 192);
 const QColor kEmailBlue(0, 0, 255);
+
+struct LinkPlace {
+    const char* name;
+    SiteLink link;
+    int left, top, width; // twips; all are 210 high
+};
+
+const LinkPlace kLinks[] = {
+    {"Label36", SiteLink::Site, 1140, 660, 1260},
+    {"Label58", SiteLink::Email, 4200, 660, 1470},
+    {"Label21", SiteLink::Site2, 1140, 945, 1260},
+    {"Label16", SiteLink::Forum, 4200, 945, 1575},
+    {"Label1", SiteLink::CodeLookup, 1140, 1230, 1785},
+    {"Label2", SiteLink::Tutorial, 4200, 1230, 1785},
+};
+
+// The room a link has up to the next caption or the panel's edge, in pixels.
+int linkRoom(const LinkPlace& place) {
+    const int right = place.left < kRightColumn ? kRightColumn : kPanelRight;
+    return px(right - kColumnGap) - px(place.left);
+}
+
+// The links are set in underlined 10.5-point Song. Their captions are configured
+// addresses of any length: if one doesn't fit its room, all of them are set
+// smaller alike, rather than one running over its neighbour.
+QFont linkFont(const WebSettings& settings) {
+    QFont font = songFont(10.5);
+    font.setUnderline(true);
+    auto fits = [&] {
+        for (const LinkPlace& place : kLinks) {
+            const QString caption = siteLink(place.link, settings).caption;
+            if (QFontMetrics(font).horizontalAdvance(caption) > linkRoom(place))
+                return false;
+        }
+        return true;
+    };
+    while (font.pointSizeF() > kSmallestLinkPoints && !fits())
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+    return font;
+}
 
 void setTextColour(QWidget* widget, const QColor& colour) {
     QPalette palette = widget->palette();
@@ -47,6 +94,20 @@ QLabel* captionLabel(QWidget* parent, const char* name, const QString& text) {
     return label;
 }
 
+void addLink(QDialog* dialog, const WebSettings& settings, const LinkPlace& place,
+             const QFont& font) {
+    const LinkTarget target = siteLink(place.link, settings);
+    auto* label = new ClickableLabel(target.caption, dialog);
+    label->setObjectName(QLatin1String(place.name));
+    label->setFont(font);
+    setTextColour(label, place.link == SiteLink::Email ? kEmailBlue : kLinkBlue);
+    label->setCursor(Qt::PointingHandCursor);
+    placeTwips(label, place.left, place.top, place.width, 210);
+    label->resize(std::min(label->width(), linkRoom(place)), label->height());
+    QObject::connect(label, &ClickableLabel::clicked, dialog,
+                     [dialog, address = target.address] { shellOpen(dialog, address); });
+}
+
 } // namespace
 
 Form16::Form16(QWidget* owner, const WebSettings& settings) : QDialog(owner), settings_(settings) {
@@ -64,17 +125,15 @@ Form16::Form16(QWidget* owner, const WebSettings& settings) : QDialog(owner), se
 
     placeTwips(whitePanel(this, "Shape12"), 60, 480, 6165, 1155);
     placeTwips(captionLabel(this, "Label17_0", QStringLiteral("软件主页1:")), 210, 705, 900, 180);
-    addLink("Label36", SiteLink::Site, kLinkBlue, 1140, 660, 1260);
     placeTwips(captionLabel(this, "Label18", QStringLiteral("联系邮箱:")), 3330, 705, 810, 180);
-    addLink("Label58", SiteLink::Email, kEmailBlue, 4200, 660, 1470);
     placeTwips(captionLabel(this, "Label17_1", QStringLiteral("软件主页2:")), 210, 990, 900, 180);
-    addLink("Label21", SiteLink::Site2, kLinkBlue, 1140, 945, 1260);
     placeTwips(captionLabel(this, "Label17_2", QStringLiteral("五笔论坛:")), 3330, 990, 810, 180);
-    addLink("Label16", SiteLink::Forum, kLinkBlue, 4200, 945, 1575);
     placeTwips(captionLabel(this, "Label17_3", QStringLiteral("编码查询:")), 210, 1275, 810, 180);
-    addLink("Label1", SiteLink::CodeLookup, kLinkBlue, 1140, 1230, 1785);
     placeTwips(captionLabel(this, "Label17_4", QStringLiteral("五笔教程:")), 3330, 1275, 810, 180);
-    addLink("Label2", SiteLink::Tutorial, kLinkBlue, 4200, 1230, 1785);
+
+    const QFont font = linkFont(settings_);
+    for (const LinkPlace& place : kLinks)
+        addLink(this, settings_, place, font);
 
     placeTwips(whitePanel(this, "Shape1"), 60, 1770, 6165, 465);
     auto* Label5 = captionLabel(this, "Label5", QStringLiteral("在线查询汉字五笔编码和拆字图："));
@@ -104,20 +163,6 @@ void Form16::showModal(QWidget* owner) {
     Form16 dialog(owner);
     dialog.placeOnScreenCentre();
     dialog.exec();
-}
-
-void Form16::addLink(const char* name, SiteLink link, QColor colour, int left, int top, int width) {
-    const LinkTarget target = siteLink(link, settings_);
-    auto* label = new ClickableLabel(target.caption, this);
-    label->setObjectName(QLatin1String(name));
-    QFont font = songFont(10.5);
-    font.setUnderline(true);
-    label->setFont(font);
-    setTextColour(label, colour);
-    label->setCursor(Qt::PointingHandCursor);
-    placeTwips(label, left, top, width, 210);
-    connect(label, &ClickableLabel::clicked, this,
-            [this, address = target.address] { shellOpen(this, address); });
 }
 
 void Form16::placeOnScreenCentre() {

@@ -25,7 +25,6 @@ public:
     static void showModal(QWidget* owner);
 
 private:
-    void addLink(const char* name, SiteLink link, QColor colour, int left, int top, int width);
     void placeOnScreenCentre();
     void Command4_Click(); // the online lookup
 
