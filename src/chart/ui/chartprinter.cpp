@@ -7,6 +7,10 @@
 #include <QPainter>
 #include <QPrinterInfo>
 
+#ifdef RADIANE_HAVE_CUPS
+#include <cups/cups.h>
+#endif
+
 namespace radiane::chart {
 
 std::unique_ptr<QPrinter> defaultPrinter() {
@@ -34,6 +38,13 @@ bool printChart(QPrinter& printer, const QImage& chart) {
     paintChartPage(painter, chart, printer.resolution(), printer.resolution());
     if (!painter.end())
         return false;
+#ifdef RADIANE_HAVE_CUPS
+    // Ending the document hands the job to the print service in this thread;
+    // a queue that refuses it is an error Qt passes over in silence.
+    if (printer.outputFormat() == QPrinter::NativeFormat &&
+        cupsLastError() >= IPP_STATUS_ERROR_BAD_REQUEST)
+        return false;
+#endif
     return printer.printerState() != QPrinter::Error;
 }
 
