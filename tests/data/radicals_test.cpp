@@ -5,6 +5,7 @@
 #include "common/textfield.h"
 #include "common/twips.h"
 #include "drill/keyhinttable.h"
+#include "radicaltable.h"
 #include "support/tempprogramfolder.h"
 
 #include <QFile>
@@ -25,22 +26,9 @@ QByteArray readBytes(const QString& path) {
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-// A row of the authored radical table (tools/datagen/radicals.tsv).
-struct TableRow {
-    QString key, text, source, spec, name;
-};
-
-std::vector<TableRow> readTable() {
-    std::vector<TableRow> rows;
-    const QString text = QString::fromUtf8(readBytes(test::sourceDir() + QStringLiteral("/tools/datagen/radicals.tsv")));
-    for (const QString& line : text.split(QLatin1Char('\n'))) {
-        if (line.isEmpty() || line.startsWith(QLatin1Char('#')))
-            continue;
-        const QStringList c = line.split(QLatin1Char('\t'));
-        if (c.size() >= 6)
-            rows.push_back({c[0], c[1], c[2], c[3], c[5]});
-    }
-    return rows;
+// The authored radical table (tools/datagen/radicals.tsv), read with the generator's loader.
+std::vector<datagen::Radical> readTable() {
+    return datagen::loadRadicalTable(test::sourceDir() + QStringLiteral("/tools/datagen/radicals.tsv"));
 }
 
 struct Item {
@@ -106,10 +94,10 @@ TEST(RadicalList, IsOneGbkLineOfFourCharacterItemsWithoutComma) {
 }
 
 TEST(RadicalList, HoldsEveryRadicalOfTheTableOnceUnderItsKey) {
-    const std::vector<TableRow> table = readTable();
+    const std::vector<datagen::Radical> table = readTable();
     ASSERT_GE(table.size(), 130u);
     QHash<QString, QString> keyOfName;
-    for (const TableRow& r : table)
+    for (const datagen::Radical& r : table)
         keyOfName.insert(r.name, r.key);
     QSet<QString> seen;
     QSet<QString> keys;
@@ -159,29 +147,25 @@ TEST(RadicalKeys, AgreeWithTheWubiCodeTable) {
     if (!codes)
         GTEST_SKIP() << "/usr/share/rime-data/wubi86.dict.yaml is not installed (Debian package "
                         "rime-data-wubi; scripts/install-deps installs it): the keys cannot be checked";
-    QHash<QString, TableRow> byName;
-    for (const TableRow& r : readTable())
+    QHash<QString, datagen::Radical> byName;
+    for (const datagen::Radical& r : readTable())
         byName.insert(r.name, r);
     int checked = 0;
     for (const Item& item : readList()) {
-        const TableRow row = byName.value(item.name);
-        if (row.source == QLatin1String("glyph")) {
+        const datagen::Radical row = byName.value(item.name);
+        if (row.fromGlyph()) {
             // A radical that is a character: each of its codes starts with the key.
-            for (const QString& code : codes->value(row.spec)) {
-                EXPECT_TRUE(code.startsWith(item.key)) << row.spec.toStdString() << " " << code.toStdString();
+            for (const QString& code : codes->value(row.glyph)) {
+                EXPECT_TRUE(code.startsWith(item.key)) << row.glyph.toStdString() << " " << code.toStdString();
                 ++checked;
             }
         } else {
-            // A stroke form "<example> <first>-<last>": the example's code holds the key, first
-            // when the radical opens the character.
-            const QStringList spec = row.spec.split(QLatin1Char(' '));
-            ASSERT_EQ(spec.size(), 2) << row.spec.toStdString();
-            const bool opens = spec[1].startsWith(QLatin1String("0-"));
-            for (const QString& code : codes->value(spec[0])) {
-                if (opens)
-                    EXPECT_TRUE(code.startsWith(item.key)) << row.spec.toStdString() << " " << code.toStdString();
+            // A stroke form: the example's code holds the key, first when the radical opens it.
+            for (const QString& code : codes->value(row.exampleChar)) {
+                if (row.firstStroke == 0)
+                    EXPECT_TRUE(code.startsWith(item.key)) << row.exampleChar.toStdString() << " " << code.toStdString();
                 else
-                    EXPECT_TRUE(code.mid(1).contains(item.key)) << row.spec.toStdString() << " " << code.toStdString();
+                    EXPECT_TRUE(code.mid(1).contains(item.key)) << row.exampleChar.toStdString() << " " << code.toStdString();
                 ++checked;
             }
         }
@@ -237,4 +221,55 @@ TEST(SmallPictures, ToggleIconsAre16x16AndTheIconIsSvg) {
     const QByteArray svg = readBytes(dataFile(QStringLiteral("radiane.svg")));
     EXPECT_TRUE(svg.startsWith("<svg")) << "radiane.svg";
     EXPECT_TRUE(svg.trimmed().endsWith("</svg>"));
+}
+
+// The loader of the authored table refuses a bad row with the file and line named.
+TEST(RadicalTableLoader, ReadsBothSourcesAndTheNote) {
+    const auto rows = datagen::parseRadicalTable(
+        QStringLiteral("# comment\n\ng\t王\tglyph\t王\t4\tg01\tkey name\r\nd\t羊\tstrokes\t羊 2-5\t4\td04\n"),
+        QStringLiteral("t.tsv"));
+    ASSERT_EQ(rows.size(), 2u);
+    EXPECT_TRUE(rows[0].fromGlyph());
+    EXPECT_EQ(rows[0].glyph, QStringLiteral("王"));
+    EXPECT_EQ(rows[0].note, QStringLiteral("key name"));
+    EXPECT_TRUE(rows[1].fromStrokes());
+    EXPECT_EQ(rows[1].exampleChar, QStringLiteral("羊"));
+    EXPECT_EQ(rows[1].firstStroke, 2);
+    EXPECT_EQ(rows[1].lastStroke, 5);
+    EXPECT_EQ(rows[1].strokeCount, 4);
+    EXPECT_TRUE(rows[1].note.isEmpty());
+}
+
+TEST(RadicalTableLoader, RefusesBadRowsNamingTheLine) {
+    struct Case {
+        const char* what;
+        const char* row;
+        const char* message;
+    };
+    const Case cases[] = {
+        {"too few columns", "g\t王\tglyph\t王\t4", "columns"},
+        {"key z", "z\t王\tglyph\t王\t4\tz01", "key"},
+        {"upper-case key", "G\t王\tglyph\t王\t4\tg09", "key"},
+        {"two characters", "g\t王五\tglyph\t王\t4\tg09", "one character"},
+        {"unknown source", "g\t王\tfont\t王\t4\tg09", "source"},
+        {"range missing", "d\t羊\tstrokes\t羊 2\t4\td09", "stroke form"},
+        {"range backwards", "d\t羊\tstrokes\t羊 5-2\t4\td09", "backwards"},
+        {"count against range", "d\t羊\tstrokes\t羊 2-5\t3\td09", "does not match"},
+        {"count not a number", "g\t王\tglyph\t王\tfour\tg09", "stroke count"},
+        {"name of two", "g\t王\tglyph\t王\t4\tg9", "picture name"},
+        {"comma in name", "g\t王\tglyph\t王\t4\tg,1", "picture name"},
+        {"name used twice", "g\t王\tglyph\t王\t4\tg01", "twice"},
+    };
+    for (const Case& c : cases) {
+        const QString text = QStringLiteral("# header\ng\t王\tglyph\t王\t4\tg01\n") + QString::fromUtf8(c.row) +
+                             QStringLiteral("\n");
+        try {
+            datagen::parseRadicalTable(text, QStringLiteral("t.tsv"));
+            ADD_FAILURE() << c.what << ": accepted";
+        } catch (const std::runtime_error& e) {
+            const std::string message = e.what();
+            EXPECT_NE(message.find("t.tsv:3:"), std::string::npos) << c.what << ": " << message;
+            EXPECT_NE(message.find(c.message), std::string::npos) << c.what << ": " << message;
+        }
+    }
 }
