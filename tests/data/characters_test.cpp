@@ -1,0 +1,199 @@
+// The drill list of radicals in characters (zg2.txt), its character pictures and the painting
+// of each item's radical from the code database, all read from the shipped data.
+#include "wubitable.h"
+
+#include "common/gbk.h"
+#include "common/textfield.h"
+#include "lookup/codedatabase.h"
+#include "lookup/floodfill.h"
+#include "lookup/seeds.h"
+#include "support/tempprogramfolder.h"
+
+#include <QFile>
+#include <QImage>
+#include <QSet>
+#include <gtest/gtest.h>
+
+using namespace radiane;
+
+namespace {
+
+QString dataFile(const QString& name) { return test::sourceDir() + QStringLiteral("/data/") + name; }
+
+QByteArray readBytes(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+struct Item {
+    QChar key;
+    int part;
+    QString character;
+};
+
+// The list as the drill reads it: the first field, cut into items of three characters.
+std::vector<Item> readItems() {
+    const FieldRead field = readFirstField(dataFile(QStringLiteral("zg2.txt")));
+    EXPECT_TRUE(field.ok()) << field.reason.toStdString();
+    std::vector<Item> items;
+    for (qsizetype i = 0; i + 3 <= field.value.size(); i += 3)
+        items.push_back({field.value[i], field.value[i + 1].digitValue(), field.value.mid(i + 2, 1)});
+    return items;
+}
+
+std::string show(const Item& i) {
+    return (QString(i.key) + QString::number(i.part) + i.character).toStdString();
+}
+
+class Zg2Test : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() { items_ = new std::vector<Item>(readItems()); }
+    static void TearDownTestSuite() { delete items_; }
+    static const std::vector<Item>& items() { return *items_; }
+
+private:
+    static std::vector<Item>* items_;
+};
+std::vector<Item>* Zg2Test::items_ = nullptr;
+
+TEST_F(Zg2Test, FileIsOneGbkLineOfThreeCharacterItems) {
+    const QByteArray bytes = readBytes(dataFile(QStringLiteral("zg2.txt")));
+    ASSERT_TRUE(bytes.endsWith("\r\n"));
+    const QByteArray body = bytes.chopped(2);
+    EXPECT_FALSE(body.contains('\n'));
+    EXPECT_FALSE(body.contains('\r'));
+    EXPECT_FALSE(body.contains(','));
+    EXPECT_FALSE(body.contains('"'));
+    const QString text = decodeGbk(body);
+    EXPECT_FALSE(text.contains(QChar::ReplacementCharacter));
+    EXPECT_EQ(encodeGbk(text), body) << "does not survive a GBK round trip";
+    EXPECT_EQ(text.size() % 3, 0);
+    EXPECT_LE(text.size(), 32767) << "the drill holds list lengths in 16 bits";
+    const FieldRead field = firstFieldOfBytes(bytes);
+    ASSERT_TRUE(field.ok());
+    EXPECT_EQ(field.value, text) << "the first field must be the whole list";
+}
+
+TEST_F(Zg2Test, ItemsAreKeyPartCharacterWithEnoughVariety) {
+    QSet<QString> characters;
+    QSet<QChar> keys;
+    QSet<int> parts;
+    for (const Item& i : items()) {
+        EXPECT_TRUE(i.key >= QLatin1Char('a') && i.key <= QLatin1Char('y')) << show(i);
+        EXPECT_TRUE(i.part >= 1 && i.part <= 4) << show(i);
+        ASSERT_EQ(i.character.size(), 1) << show(i);
+        EXPECT_GE(i.character[0].unicode(), 0x4E00) << show(i);
+        EXPECT_LE(i.character[0].unicode(), 0x9FFF) << show(i);
+        characters.insert(i.character);
+        keys.insert(i.key);
+        parts.insert(i.part);
+    }
+    EXPECT_GE(items().size(), 1500u);
+    EXPECT_GE(characters.size(), 800);
+    EXPECT_EQ(keys.size(), 25) << "every key a to y";
+    EXPECT_EQ(parts.size(), 4) << "every part 1 to 4";
+}
+
+TEST_F(Zg2Test, NoItemTwiceAndOrderIsMixed) {
+    QSet<QString> seen;
+    int sameKeyNeighbours = 0;
+    for (size_t n = 0; n < items().size(); ++n) {
+        const Item& i = items()[n];
+        EXPECT_FALSE(seen.contains(QString::number(i.part) + i.character)) << show(i);
+        seen.insert(QString::number(i.part) + i.character);
+        if (n > 0) {
+            EXPECT_NE(items()[n - 1].character, i.character) << "neighbours " << show(i);
+            sameKeyNeighbours += items()[n - 1].key == i.key;
+        }
+    }
+    EXPECT_LT(sameKeyNeighbours, int(items().size()) / 50);
+}
+
+TEST_F(Zg2Test, EveryPictureExistsAtSlotSize) {
+    QSet<QString> checked;
+    for (const Item& i : items()) {
+        if (checked.contains(i.character))
+            continue;
+        checked.insert(i.character);
+        const QImage img(dataFile(QStringLiteral("bmp/") + i.character + QStringLiteral(".bmp")));
+        ASSERT_FALSE(img.isNull()) << "missing picture for " << show(i);
+        EXPECT_EQ(img.size(), QSize(112, 113)) << show(i);
+    }
+}
+
+TEST_F(Zg2Test, KeyIsTheFullCodesLetterOfThePart) {
+    const auto codes = test::readWubiCodes();
+    if (!codes)
+        GTEST_SKIP() << test::kWubiTableMissing;
+    for (const Item& i : items()) {
+        const QStringList full = test::longestCodes(codes->value(i.character));
+        ASSERT_EQ(full.size(), 1) << show(i) << ": needs exactly one full code";
+        const QString& code = full.first();
+        // A code of 3 letters is two radicals and the identification letter; parts 1 to 3 are
+        // the leading radicals and part 4 the last radical of a 4-letter code.
+        const int letters = int(code.size()) - 1;
+        if (i.part <= 3)
+            EXPECT_LE(i.part, letters) << show(i) << " " << code.toStdString();
+        else
+            EXPECT_EQ(code.size(), 4) << show(i) << " " << code.toStdString();
+        ASSERT_GE(code.size(), i.part) << show(i);
+        EXPECT_EQ(code.at(i.part - 1), i.key) << show(i) << " " << code.toStdString();
+    }
+}
+
+// Fills black at the record's points of the item's part and checks that exactly the pixels of
+// one grey turn black: all of that radical, nothing of the others or of the background.
+TEST_F(Zg2Test, PaintingColoursExactlyTheRadical) {
+    lookup::CodeDatabase db;
+    ASSERT_EQ(db.open(dataFile(QStringLiteral("wwbb11.dat"))), lookup::CodeDatabase::OpenResult::Opened);
+    QHash<QString, QHash<int, QRgb>> partColours;
+    QHash<QString, QImage> pictures;
+    for (const Item& i : items()) {
+        const lookup::FindResult hit = db.find(i.character);
+        ASSERT_TRUE(hit.found) << show(i);
+        const lookup::CodeRecord rec = *db.lastRead();
+        const std::vector<QPoint> points = lookup::parseSeeds(rec.seeds[size_t(i.part - 1)]);
+        ASSERT_FALSE(points.empty()) << show(i) << ": no fill points";
+        ASSERT_LE(points.size(), 9u);
+
+        lookup::PictureSurface surface;
+        if (!pictures.contains(i.character))
+            pictures.insert(i.character, QImage(dataFile(QStringLiteral("bmp/") + i.character +
+                                                         QStringLiteral(".bmp")))
+                                             .convertToFormat(QImage::Format_RGB32));
+        surface.image = pictures.value(i.character);
+        const QImage before = surface.image;
+        const QPoint first = lookup::twipsToPicturePixel(before, points[0].x(), points[0].y());
+        ASSERT_TRUE(before.valid(first)) << show(i);
+        const QRgb grey = before.pixel(first);
+        EXPECT_TRUE(qRed(grey) == qGreen(grey) && qGreen(grey) == qBlue(grey)) << show(i);
+        EXPECT_TRUE(qRed(grey) >= 96 && qRed(grey) <= 160) << show(i) << ": not a mid grey";
+        for (const QPoint& p : points) {
+            const QPoint px = lookup::twipsToPicturePixel(before, p.x(), p.y());
+            EXPECT_EQ(before.pixel(px), grey) << show(i) << ": points on different colours";
+            // Inside the stroke, not on its edge: the four neighbours share the colour.
+            const QPoint around[4] = {px + QPoint(1, 0), px - QPoint(1, 0), px + QPoint(0, 1),
+                                      px - QPoint(0, 1)};
+            for (const QPoint& q : around)
+                EXPECT_TRUE(before.valid(q) && before.pixel(q) == grey)
+                    << show(i) << ": point on an edge at " << px.x() << "," << px.y();
+            lookup::FloodFillAt(surface, p.x(), p.y(), qRgb(0, 0, 0));
+        }
+        int wrong = 0;
+        const QImage after = surface.image.convertToFormat(QImage::Format_RGB32);
+        for (int y = 0; y < before.height(); ++y) {
+            const QRgb* a = reinterpret_cast<const QRgb*>(after.constScanLine(y));
+            const QRgb* b = reinterpret_cast<const QRgb*>(before.constScanLine(y));
+            for (int x = 0; x < before.width(); ++x)
+                wrong += (a[x] == qRgb(0, 0, 0)) != (b[x] == grey);
+        }
+        EXPECT_EQ(wrong, 0) << show(i) << ": pixels painted wrongly";
+        // Each radical of a character has a grey of its own.
+        QHash<int, QRgb>& colours = partColours[i.character];
+        for (auto it = colours.cbegin(); it != colours.cend(); ++it)
+            EXPECT_NE(it.value(), grey) << show(i) << " shares its grey with part " << it.key();
+        colours.insert(i.part, grey);
+    }
+}
+
+} // namespace
