@@ -4,6 +4,7 @@
 #include "support/tempprogramfolder.h"
 
 #include <QBuffer>
+#include <QFileInfo>
 #include <QImage>
 #include <gtest/gtest.h>
 
@@ -103,4 +104,12 @@ TEST(ChartImage, MissingOrBrokenFileEndsWithAMessage) {
     }
     folder.write(QStringLiteral("chart.png"), "not a picture");
     EXPECT_THROW(loadChartImage(folder.folder()), FatalError);
+}
+
+TEST(ChartImage, ShippedChartHasTheWindowSize) {
+    const ProgramFolder built(test::builtProgramDir());
+    if (!QFileInfo::exists(built.file(QStringLiteral("chart.png"))))
+        GTEST_SKIP() << "no chart.png in the built program folder yet";
+    // The picture box is laid out for exactly this size (plus its 2 px edge).
+    EXPECT_EQ(loadChartImage(built).size(), QSize(651, 523));
 }
