@@ -3,10 +3,12 @@
 #include "app/clockrandom.h"
 #include "app/ui/fatal.h"
 #include "app/ui/formg.h"
+#include "appearance/ui/form99.h"
 #include "common/programfolder.h"
 
 #include <QApplication>
 #include <QFont>
+#include <QMessageBox>
 #include <QScreen>
 
 namespace {
@@ -31,8 +33,16 @@ int main(int argc, char** argv) {
     QApplication::setFont(songTypeface());
     const radiane::ProgramFolder folder = radiane::ProgramFolder::ofExecutable();
 
+    // The hidden owner of the skin menu, for the whole run; then the start-up
+    // skin step, which may refuse a broken skin file and go on without a skin.
+    auto* form99 = new radiane::appearance::Form99(folder);
+    radiane::app::guarded([&] {
+        if (const std::optional<QString> message = form99->startup())
+            QMessageBox::warning(nullptr, QStringLiteral("Radiane"), *message);
+    });
+
     radiane::app::ClockRandom random;
-    radiane::app::Formg formg(folder, random);
+    radiane::app::Formg formg(folder, random, form99);
     radiane::app::guarded([&] { formg.load(); });
     formg.setOnClosed([] { QCoreApplication::exit(0); });
     centreOnScreen(formg);

@@ -1,5 +1,6 @@
 #include "app/ui/fatal.h"
 #include "app/ui/formg.h"
+#include "appearance/ui/form99.h"
 #include "common/twips.h"
 #include "drillfolder.h"
 
@@ -203,6 +204,24 @@ TEST_F(FormgTest, TypingMovesFrameArrowAndMark) {
     QTest::qWait(10); // the posted Backspace reaches an empty box and changes nothing
     EXPECT_EQ(formg->Text1->text(), "");
     EXPECT_EQ(formg->drill().slotIndex(), 2);
+}
+
+TEST_F(FormgTest, CloseWritesTheSkinNameAndTheWindowStaysWithinItsLimits) {
+    appearance::Form99 form99(data.dir.folder());
+    EXPECT_FALSE(form99.startup().has_value());
+    EXPECT_EQ(data.dir.read("face.txt"), QByteArray("pixos.urf\r\n"));
+    {
+        Formg formg(data.dir.folder(), random, &form99);
+        formg.load();
+        showActive(formg);
+        formg.resize(2000, 2000);
+        EXPECT_LE(formg.frameGeometry().width(), 808);
+        EXPECT_LE(formg.frameGeometry().height(), 490);
+        closeByUser(formg);
+    }
+    // No skin file of that name here: the program ran plain and says so at close.
+    EXPECT_EQ(data.dir.read("face.txt"), test::gbk(QStringLiteral("取消皮肤.urf\r\n")));
+    EXPECT_EQ(data.dir.read("setup.txt"), QByteArray("1\r\n"));
 }
 
 TEST_F(FormgTest, MissingPictureEndsWithAMessageNamingIt) {

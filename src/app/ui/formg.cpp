@@ -2,10 +2,12 @@
 
 #include "app/drillmodesetting.h"
 #include "app/ui/fatal.h"
+#include "common/linewriter.h"
 #include "common/twips.h"
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QCursor>
 #include <QFileInfo>
 #include <QFontMetrics>
 #include <QFrame>
@@ -35,8 +37,9 @@ QPixmap programPicture(const ProgramFolder& folder, const QString& name) {
 
 } // namespace
 
-Formg::Formg(ProgramFolder folder, drill::RandomSource& random, QWidget* parent)
-    : QWidget(parent), folder_(std::move(folder)),
+Formg::Formg(ProgramFolder folder, drill::RandomSource& random, appearance::Form99* form99,
+             QWidget* parent)
+    : QWidget(parent), folder_(std::move(folder)), form99_(form99),
       drill_(std::make_unique<drill::DrillEngine>(folder_.path(), static_cast<drill::DrillHost&>(*this), random)) {
     setObjectName(QStringLiteral("Formg"));
     setWindowTitle(QStringLiteral("Radiane　（F1键出字根表和口诀）"));
@@ -52,6 +55,18 @@ Formg::Formg(ProgramFolder folder, drill::RandomSource& random, QWidget* parent)
         Timer1->stop();
     });
     Timer1->start();
+
+    SizeLimit1 = new appearance::SizeLimit(this);
+    SizeLimit1->setMinWidth(0);
+    SizeLimit1->setMinHeight(0);
+    SizeLimit1->setMaxWidth(808);
+    SizeLimit1->setMaxHeight(490);
+
+    connect(Command2, &QPushButton::clicked, this, [this] {
+        if (form99_)
+            form99_->popupFace(QCursor::pos());
+        focusText1();
+    });
 }
 
 Formg::~Formg() = default;
@@ -204,6 +219,9 @@ void Formg::load() {
         lookup::CodeDatabase::OpenResult::Failed)
         qWarning("radiane: %s", qPrintable(database_.errorString()));
 
+    SizeLimit1->setFormhwnd(this);
+    SizeLimit1->setEnabled(true);
+
     if (Label8 == u"1") {
         Option1->setChecked(true);
         drill_->startSingleRadicals();
@@ -219,11 +237,21 @@ void Formg::load() {
 
 bool Formg::formClose() {
     database_.close();
+    if (form99_) {
+        const QString face = form99_->skins().faceFilePath();
+        const WriteResult written = writeLine(face, form99_->skinName());
+        if (!written.ok) {
+            endWithError(FatalError(face, written.reason).message());
+            return false;
+        }
+    }
     const WriteResult setup = writeDrillMode(folder_, Option1->isChecked());
     if (!setup.ok) {
         endWithError(FatalError(folder_.file(kSetupFile), setup.reason).message());
         return false;
     }
+    if (form99_)
+        form99_->SkinRemove();
     return true;
 }
 

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "app/ui/clickablelabel.h"
+#include "appearance/ui/form99.h"
+#include "appearance/ui/sizelimit.h"
 #include "app/ui/shapewidget.h"
 #include "common/programfolder.h"
 #include "drill/drillengine.h"
@@ -29,7 +31,10 @@ namespace radiane::app {
 class Formg : public QWidget, private drill::DrillHost {
     Q_OBJECT
 public:
-    explicit Formg(ProgramFolder folder, drill::RandomSource& random, QWidget* parent = nullptr);
+    // form99 owns the skin menu and the skin state; without it (tests) the skin
+    // button only returns the focus and the close leaves face.txt alone.
+    Formg(ProgramFolder folder, drill::RandomSource& random,
+          appearance::Form99* form99 = nullptr, QWidget* parent = nullptr);
     ~Formg() override;
 
     // Restores the saved drill mode and starts the drill. Throws FatalError.
@@ -64,6 +69,7 @@ public:
     QWidget* Frame888 = nullptr;
     QLineEdit* Text1 = nullptr;
     QTimer* Timer1 = nullptr;
+    appearance::SizeLimit* SizeLimit1 = nullptr; // keeps the outer size within 808 x 490
 
     // Hidden holders that are plain fields here.
     QString Label8 = QStringLiteral("1"); // drill mode read from setup.txt
@@ -99,6 +105,7 @@ private:
     QSize hintSize(const QString& caption) const;
 
     ProgramFolder folder_;
+    appearance::Form99* form99_ = nullptr;
     std::unique_ptr<drill::DrillEngine> drill_;
     std::array<QImage, drill::kSlotCount> slotImages_;
     lookup::CodeDatabase database_;  // wwbb11.dat, open from load to close
