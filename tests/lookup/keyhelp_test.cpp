@@ -6,41 +6,6 @@
 namespace radiane::lookup {
 namespace {
 
-const WebSettings kSettings{u"http://keys.example"_qs, u"http://other.example"_qs,
-                            u"me@keys.example"_qs};
-
-TEST(KeyHelp, EachAreaOpensThePageOfItsLetter) {
-    struct Case {
-        int index;
-        const char* address;
-    };
-    const Case cases[] = {
-        {0, "http://keys.example/wbwz/a.htm"},  {1, "http://keys.example/wbwz/b.htm"},
-        {12, "http://keys.example/wbwz/m.htm"}, {23, "http://keys.example/wbwz/x.htm"},
-        {24, "http://keys.example/wbwz/y.htm"},
-    };
-    for (const Case& c : cases) {
-        const std::optional<QUrl> address = keyPageAddress(c.index, kSettings);
-        ASSERT_TRUE(address) << c.index;
-        EXPECT_EQ(address->toString(), QString::fromLatin1(c.address)) << c.index;
-    }
-}
-
-TEST(KeyHelp, IndexOutsideTheAreasOpensNothing) {
-    for (int index : {-1, 25, 26, 32767, -32768})
-        EXPECT_FALSE(keyPageAddress(index, kSettings)) << index;
-}
-
-TEST(KeyHelp, HintLineOpensThePageOfA) {
-    EXPECT_EQ(hintLineAddress(kSettings).toString(), u"http://keys.example/wbwz/a.htm");
-    EXPECT_EQ(hintLineAddress(), *keyPageAddress(0));
-}
-
-TEST(KeyHelp, OnlyTheMAreaHasTheHintAsTooltip) {
-    for (int i = 0; i < kKeyAreaCount; ++i)
-        EXPECT_EQ(keyAreaToolTip(i), i == 12 ? kKeyHelpHint.toString() : QString()) << i;
-}
-
 QRect areaRect(const KeyArea& area) {
     return {area.left, area.top, kKeyAreaWidth, kKeyAreaHeight};
 }

@@ -35,10 +35,7 @@ TEST(OnlineQuery, AddressCarriesTheGbkBytesEscaped) {
         QByteArray value; // the exact bytes after "searchtxt="
     };
     const Case cases[] = {
-        {"spaces around", u" 凹 "_qs, "%B0%BC"},
         {"first of two", u"尴尬"_qs, "%DE%CF"},
-        {"latin letter", u"a…"_qs, "a"},
-        {"ampersand", u"&"_qs, "%26"},
         {"hash", u"#凹"_qs, "%23"},
         {"percent", u"%"_qs, "%25"},
         {"plus", u"+"_qs, "%2B"},

@@ -23,32 +23,6 @@ TEST(WebSettings, NormalisesBaseAddresses) {
         EXPECT_EQ(normaliseBaseUrl(c.configured), c.expected) << c.name;
 }
 
-TEST(WebSettings, LinksShowTheAddressWithoutSchemeAndOpenTheirPage) {
-    const WebSettings settings{u"http://one.example"_qs, u"http://two.example"_qs,
-                               u"me@three.example"_qs};
-    struct Case {
-        SiteLink link;
-        QString caption;
-        QString address;
-    };
-    const Case cases[] = {
-        {SiteLink::Site, u"one.example"_qs, u"http://one.example"_qs},
-        {SiteLink::Site2, u"two.example"_qs, u"http://two.example"_qs},
-        {SiteLink::Forum, u"one.example/wb"_qs, u"http://one.example/wb"_qs},
-        {SiteLink::Email, u"me@three.example"_qs, u"mailto:me@three.example"_qs},
-        {SiteLink::CodeLookup, u"one.example/wbcx"_qs, u"http://one.example/wbcx"_qs},
-        // The caption names the folder, the click opens the tutorial's index page.
-        {SiteLink::Tutorial, u"one.example/wbwz"_qs, u"http://one.example/wbwz/86help.htm"_qs},
-    };
-    for (const Case& c : cases) {
-        const LinkTarget target = siteLink(c.link, settings);
-        EXPECT_EQ(target.caption, c.caption);
-        EXPECT_EQ(target.address.toString(QUrl::FullyEncoded), c.address)
-            << c.caption.toStdString();
-        EXPECT_TRUE(target.address.isValid()) << c.caption.toStdString();
-    }
-}
-
 TEST(WebSettings, BuiltInSettingsArePlainHttpAddresses) {
     const WebSettings& settings = webSettings();
     for (const QString& base : {settings.siteUrl, settings.site2Url}) {
