@@ -88,24 +88,6 @@ TEST(FloodFill, PaintsOnlyTheRegionOfExactlyTheColourUnderThePoint) {
     EXPECT_EQ(surface.image.pixel(19, 50), kWhite);
 }
 
-TEST(FloodFill, BackgroundPointFillsTheBackground) {
-    TempProgramFolder folder;
-    PictureSurface surface{slotPicture(folder)};
-    FloodFillAt(surface, tw(0), tw(0), kBlack);
-    EXPECT_EQ(countColour(surface.image, kBlack), 112 * 113 - 2 * 30 * 90);
-    EXPECT_EQ(countColour(surface.image, kGrey), 30 * 90);
-}
-
-TEST(FloodFill, RegionsTouchingOnlyAtCornersAreSeparate) {
-    QImage image(4, 4, QImage::Format_RGB32);
-    image.fill(kWhite);
-    image.setPixel(0, 0, kGrey);
-    image.setPixel(1, 1, kGrey);
-    PictureSurface surface{image};
-    EXPECT_EQ(FloodFillAt(surface, tw(0), tw(0), kBlack), 1);
-    EXPECT_EQ(surface.image.pixel(1, 1), kGrey);
-}
-
 TEST(FloodFill, PointOutsideThePicturePaintsNothing) {
     TempProgramFolder folder;
     const QImage original = slotPicture(folder);
