@@ -3,6 +3,7 @@
 #include "charpicture.h"
 #include "codefile.h"
 #include "codetable.h"
+#include "handsplits.h"
 #include "command.h"
 #include "radicalshapes.h"
 #include "segmentation.h"
@@ -140,6 +141,7 @@ DATAGEN_COMMAND(characters, "characters",
     QList<Drilled> drilled;
     const QStringList frequent = table.byFrequency();
     int scanned = 0;
+    int handMade = 0;
     for (const QString& c : frequent) {
         if (int(drilled.size()) >= kWantedCharacters || scanned >= kScanLimit)
             break;
@@ -161,7 +163,20 @@ DATAGEN_COMMAND(characters, "characters",
             ++rejected["no stroke data"];
             continue;
         }
-        const QList<Split> fits = segmenter.candidates(*strokes, code);
+        QList<Split> fits = segmenter.candidates(*strokes, code);
+        if (const auto hand = handSplit(c)) {
+            // A hand-made split is used only where the data agree with it.
+            if (hand->code != code ||
+                !segmenter.checkExplicit(*strokes, code, hand->parts, hand->radicalCount)) {
+                ++rejected["hand-made split does not fit"];
+                continue;
+            }
+            Split s;
+            s.strokeCount = strokes->count();
+            s.explicitParts = hand->parts;
+            fits = {s};
+            ++handMade;
+        }
         if (fits.size() != 1) {
             ++rejected[fits.isEmpty() ? "no split fits" : "several splits fit"];
             continue;
@@ -179,7 +194,7 @@ DATAGEN_COMMAND(characters, "characters",
     for (const Drilled& d : drilled) {
         byChar.insert(d.character, &d);
         for (int part = 1; part <= 4; ++part) {
-            if (partRange(d.split, part).isEmpty())
+            if (partStrokes(d.split, part).isEmpty())
                 continue;
             items.append({d.code[part - 1], part, d.character});
         }
@@ -225,6 +240,13 @@ DATAGEN_COMMAND(characters, "characters",
     if (!review.isEmpty()) {
         QDir().mkpath(review);
         writeSheet(QDir(review).filePath(QStringLiteral("characters.png")), items, byChar, 400);
+        // The characters split by hand and those around a walk-around, all parts each.
+        QList<Item> special;
+        for (const Item& i : items)
+            if (handSplit(i.character) || byChar.value(i.character)->code.contains(QLatin1Char('p')))
+                special.append(i);
+        writeSheet(QDir(review).filePath(QStringLiteral("characters-enclosures.png")), special,
+                   byChar, 400);
     }
 
     // Report.
@@ -234,7 +256,8 @@ DATAGEN_COMMAND(characters, "characters",
         ++perPart[i.part];
         ++perKey[i.key];
     }
-    out << "characters drilled: " << drilled.size() << " (of " << scanned << " scanned)\n";
+    out << "characters drilled: " << drilled.size() << " (of " << scanned << " scanned, "
+        << handMade << " split by hand)\n";
     for (const auto& [why, n] : rejected)
         out << "  left out, " << why << ": " << n << "\n";
     out << "items: " << items.size() << "; per part 1-4: " << perPart[1] << " " << perPart[2]

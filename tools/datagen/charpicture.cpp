@@ -12,11 +12,9 @@ namespace {
 // Which colour group draws each stroke: the part it belongs to, or the middle group.
 QList<int> strokeGroups(const Split& split) {
     QList<int> groups(split.strokeCount, 4);
-    for (int part = 1; part <= 4; ++part) {
-        const PartRange r = partRange(split, part);
-        for (int s = r.first; s < r.end; ++s)
+    for (int part = 1; part <= 4; ++part)
+        for (int s : partStrokes(split, part))
             groups[s] = part - 1;
-    }
     return groups;
 }
 
@@ -181,7 +179,7 @@ std::optional<CharPicture> drawCharacter(const CharStrokes& strokes, const Split
     CharPicture out;
     out.image = img;
     for (int part = 1; part <= 4; ++part) {
-        if (partRange(split, part).isEmpty())
+        if (partStrokes(split, part).isEmpty())
             continue;
         const QList<QList<QPoint>> comps = components(img, part);
         if (comps.isEmpty() || comps.size() > kMaxSeeds)

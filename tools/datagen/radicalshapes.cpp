@@ -28,6 +28,7 @@ const ExtraSource kExtraSources[] = {
     {"龰", "走", 4, 7},  // bottom of 走
     {"𧘇", "衣", 3, 6},  // 衣 without its top
     {"⺢", "录", 4, 8},  // 水 as a bottom
+    {"龴", "通", 1, 2},  // top of 通 and 勇
 };
 
 } // namespace

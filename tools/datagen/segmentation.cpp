@@ -207,6 +207,16 @@ PartRange partRange(const Split& split, int part) {
     return {split.runStart[run], split.runEnd(run)};
 }
 
+QList<int> partStrokes(const Split& split, int part) {
+    if (!split.explicitParts.isEmpty())
+        return split.explicitParts.value(part - 1);
+    QList<int> out;
+    const PartRange r = partRange(split, part);
+    for (int s = r.first; s < r.end; ++s)
+        out.append(s);
+    return out;
+}
+
 Segmenter::Segmenter(QList<RadicalShape> radicals) : radicals_(std::move(radicals)) {}
 
 bool Segmenter::runFits(const QList<QList<QPointF>>& medians, int first, int count,
@@ -265,18 +275,21 @@ QList<Split> Segmenter::candidates(const CharStrokes& strokes, const QString& co
         }
     };
     const QChar last = code.back();
-    const int lastClass = strokeClass(m.last());
-    auto identOk = [&](QChar letter) {
-        // The identification letter lies in the zone of the last stroke's class.
+    auto identOk = [&](const QList<int>& starts) {
+        // The identification letter lies in the zone of the class of the last stroke; when the
+        // character ends in a walk-around (辶 廴, key p) it is the last stroke inside it.
         static const char* zones[5] = {"gfd", "hjk", "tre", "yui", "nbv"};
-        return QString::fromLatin1(zones[lastClass - 1]).contains(letter);
+        int stroke = n - 1;
+        if (code[starts.size() - 1] == QLatin1Char('p') && starts.size() >= 2)
+            stroke = starts.last() - 1;
+        return QString::fromLatin1(zones[strokeClass(m[stroke]) - 1]).contains(last);
     };
     const int lead = int(code.size()) - 1; // radicals named by the leading letters
     // Leading runs named by the code, then either the end (with an identification letter) or,
     // for a 4-letter code, any middle radicals and a last radical of the code's last letter.
     std::function<void(int, int, QList<int>&)> walk = [&](int stroke, int run, QList<int>& starts) {
         if (run == lead) {
-            if (stroke == n && identOk(last))
+            if (stroke == n && identOk(starts))
                 addSplit(starts);
             if (code.size() == 4 && stroke < n) {
                 // Four or more radicals: the last run carries the last letter; any strokes
@@ -305,6 +318,37 @@ QList<Split> Segmenter::candidates(const CharStrokes& strokes, const QString& co
     QList<int> starts;
     walk(0, 0, starts);
     return out;
+}
+
+bool Segmenter::checkExplicit(const CharStrokes& strokes, const QString& code,
+                              const QList<QList<int>>& parts, int radicalCount) const {
+    const int lead = int(code.size()) - 1;
+    const bool long4 = radicalCount >= 4;
+    if (code.size() < 3 || (long4 ? code.size() != 4 || parts.size() != 4
+                                  : radicalCount != lead || parts.size() != radicalCount))
+        return false;
+    QList<int> seen(strokes.count(), 0);
+    for (qsizetype p = 0; p < parts.size(); ++p) {
+        QList<QList<QPointF>> medians;
+        for (int s : parts[p]) {
+            if (s < 0 || s >= strokes.count() || seen[s]++)
+                return false;
+            medians.append(strokes.medians[s]);
+        }
+        bool fits = false;
+        for (const RadicalShape& r : radicals_)
+            if (r.key == code[p] && r.medians.size() == medians.size() &&
+                strokesMatch(medians, 0, r))
+                fits = true;
+        if (medians.size() == 1 && QStringLiteral("ghtyn").indexOf(code[p]) == strokeClass(medians[0]) - 1)
+            fits = true;
+        if (!fits)
+            return false;
+    }
+    const int covered = int(std::count(seen.begin(), seen.end(), 1));
+    if (long4 && radicalCount > 4)
+        return covered < strokes.count();
+    return covered == strokes.count();
 }
 
 std::optional<Split> Segmenter::split(const CharStrokes& strokes, const QString& code) const {

@@ -25,10 +25,12 @@ struct RadicalShape {
 // other (both measured in their own bounding boxes, so squeezed positional forms still match).
 bool strokesMatch(const QList<QList<QPointF>>& character, int first, const RadicalShape& radical);
 
-// The radicals of one character as consecutive runs of strokes.
+// The radicals of one character as consecutive runs of strokes, or, for a character whose
+// radicals interleave (an enclosure closed after its inside), as explicit stroke sets.
 struct Split {
     QList<int> runStart;  // first stroke of each radical; runs end where the next begins
     int strokeCount = 0;
+    QList<QList<int>> explicitParts; // when set: the strokes of parts 1..4 (0-based), in order
     int radicalCount() const { return int(runStart.size()); }
     int runEnd(int run) const { // one past the last stroke
         return run + 1 < runStart.size() ? runStart[run + 1] : strokeCount;
@@ -43,6 +45,8 @@ struct PartRange {
     bool isEmpty() const { return end <= first; }
 };
 PartRange partRange(const Split& split, int part);
+// The strokes (0-based) of part 1..4, for either kind of split; empty when there is no such part.
+QList<int> partStrokes(const Split& split, int part);
 
 // Finds the radicals of a character from its full code. A code of 3 letters is two radicals
 // and the identification letter; a code of 4 letters is either three radicals and the
@@ -55,6 +59,11 @@ public:
     explicit Segmenter(QList<RadicalShape> radicals);
 
     std::optional<Split> split(const CharStrokes& strokes, const QString& fullCode) const;
+    // Checks a hand-made split of strokes into radicals: every part must match a radical of the
+    // code's letter at its place, and every stroke belong to one part (or, for a character of
+    // four or more radicals, to a middle radical).
+    bool checkExplicit(const CharStrokes& strokes, const QString& fullCode,
+                       const QList<QList<int>>& parts, int radicalCount) const;
     // All part layouts that fit (for diagnostics): each as the list of parts' ranges.
     QList<Split> candidates(const CharStrokes& strokes, const QString& fullCode) const;
 
