@@ -19,7 +19,9 @@ using namespace radiane;
 
 namespace {
 
-QString dataFile(const QString& name) { return test::sourceDir() + QStringLiteral("/data/") + name; }
+QString dataFile(const QString& name) {
+    return test::sourceDir() + QStringLiteral("/data/") + name;
+}
 
 QByteArray readBytes(const QString& path) {
     QFile f(path);
@@ -28,7 +30,8 @@ QByteArray readBytes(const QString& path) {
 
 // The authored radical table (tools/datagen/radicals.tsv), read with the generator's loader.
 std::vector<datagen::Radical> readTable() {
-    return datagen::loadRadicalTable(test::sourceDir() + QStringLiteral("/tools/datagen/radicals.tsv"));
+    return datagen::loadRadicalTable(test::sourceDir() +
+                                     QStringLiteral("/tools/datagen/radicals.tsv"));
 }
 
 struct Item {
@@ -86,7 +89,8 @@ TEST(RadicalList, IsOneGbkLineOfFourCharacterItemsWithoutComma) {
     ASSERT_TRUE(field.ok());
     EXPECT_EQ(field.value, text);
     for (const Item& item : readList()) {
-        EXPECT_TRUE(item.key.size() == 1 && item.key[0] >= QLatin1Char('a') && item.key[0] <= QLatin1Char('y'))
+        EXPECT_TRUE(item.key.size() == 1 && item.key[0] >= QLatin1Char('a') &&
+                    item.key[0] <= QLatin1Char('y'))
             << item.key.toStdString();
         for (QChar c : item.name)
             EXPECT_TRUE(c.unicode() > 0x20 && c.unicode() < 0x7f) << item.name.toStdString();
@@ -105,7 +109,8 @@ TEST(RadicalList, HoldsEveryRadicalOfTheTableOnceUnderItsKey) {
         EXPECT_FALSE(seen.contains(item.name)) << "listed twice: " << item.name.toStdString();
         seen.insert(item.name);
         keys.insert(item.key);
-        ASSERT_TRUE(keyOfName.contains(item.name)) << "not in the table: " << item.name.toStdString();
+        ASSERT_TRUE(keyOfName.contains(item.name))
+            << "not in the table: " << item.name.toStdString();
         EXPECT_EQ(item.key, keyOfName.value(item.name)) << item.name.toStdString();
     }
     EXPECT_EQ(seen.size(), qsizetype(table.size()));
@@ -145,8 +150,9 @@ TEST(RadicalPictures, EachLoadsAt112x113WithTheRadicalLargeAndCentred) {
 TEST(RadicalKeys, AgreeWithTheWubiCodeTable) {
     const auto codes = wubiCodes();
     if (!codes)
-        GTEST_SKIP() << "/usr/share/rime-data/wubi86.dict.yaml is not installed (Debian package "
-                        "rime-data-wubi; scripts/install-deps installs it): the keys cannot be checked";
+        GTEST_SKIP()
+            << "/usr/share/rime-data/wubi86.dict.yaml is not installed (Debian package "
+               "rime-data-wubi; scripts/install-deps installs it): the keys cannot be checked";
     QHash<QString, datagen::Radical> byName;
     for (const datagen::Radical& r : readTable())
         byName.insert(r.name, r);
@@ -156,16 +162,19 @@ TEST(RadicalKeys, AgreeWithTheWubiCodeTable) {
         if (row.fromGlyph()) {
             // A radical that is a character: each of its codes starts with the key.
             for (const QString& code : codes->value(row.glyph)) {
-                EXPECT_TRUE(code.startsWith(item.key)) << row.glyph.toStdString() << " " << code.toStdString();
+                EXPECT_TRUE(code.startsWith(item.key))
+                    << row.glyph.toStdString() << " " << code.toStdString();
                 ++checked;
             }
         } else {
             // A stroke form: the example's code holds the key, first when the radical opens it.
             for (const QString& code : codes->value(row.exampleChar)) {
                 if (row.firstStroke == 0)
-                    EXPECT_TRUE(code.startsWith(item.key)) << row.exampleChar.toStdString() << " " << code.toStdString();
+                    EXPECT_TRUE(code.startsWith(item.key))
+                        << row.exampleChar.toStdString() << " " << code.toStdString();
                 else
-                    EXPECT_TRUE(code.mid(1).contains(item.key)) << row.exampleChar.toStdString() << " " << code.toStdString();
+                    EXPECT_TRUE(code.mid(1).contains(item.key))
+                        << row.exampleChar.toStdString() << " " << code.toStdString();
                 ++checked;
             }
         }
@@ -180,11 +189,13 @@ TEST(KeyboardPicture, EveryLetterKeyLiesUnderItsMarks) {
     const QRgb caseColour = image.pixel(0, image.height() - 1);
     for (const auto& row : drill::keyHintTable()) {
         const QRect red = pxRect(row.red.left, row.red.top, row.red.width, row.red.height);
-        const QRect white = pxRect(row.white.left, row.white.top, row.white.width, row.white.height);
+        const QRect white =
+            pxRect(row.white.left, row.white.top, row.white.width, row.white.height);
         SCOPED_TRACE(row.key.toStdString());
         // Just inside the red mark: the key's face; just outside the white mark: the case.
-        for (const QPoint p : {QPoint(red.left() + 1, red.center().y()), QPoint(red.right() - 1, red.center().y()),
-                               QPoint(red.center().x(), red.top() + 1), QPoint(red.center().x(), red.bottom() - 4)})
+        for (const QPoint p :
+             {QPoint(red.left() + 1, red.center().y()), QPoint(red.right() - 1, red.center().y()),
+              QPoint(red.center().x(), red.top() + 1), QPoint(red.center().x(), red.bottom() - 4)})
             EXPECT_NE(image.pixel(p), caseColour) << p.x() << "," << p.y();
         for (const QPoint p : {QPoint(white.left() - 1, white.center().y()),
                                QPoint(white.right() + 1, white.center().y())})
@@ -217,7 +228,8 @@ TEST(SmallPictures, ToggleIconsAre16x16AndTheIconIsSvg) {
         ASSERT_FALSE(image.isNull()) << name;
         EXPECT_EQ(image.size(), QSize(16, 16)) << name;
     }
-    EXPECT_NE(QImage(dataFile(QStringLiteral("panel-shown.png"))), QImage(dataFile(QStringLiteral("panel-folded.png"))));
+    EXPECT_NE(QImage(dataFile(QStringLiteral("panel-shown.png"))),
+              QImage(dataFile(QStringLiteral("panel-folded.png"))));
     const QByteArray svg = readBytes(dataFile(QStringLiteral("radiane.svg")));
     EXPECT_TRUE(svg.startsWith("<svg")) << "radiane.svg";
     EXPECT_TRUE(svg.trimmed().endsWith("</svg>"));
@@ -226,7 +238,8 @@ TEST(SmallPictures, ToggleIconsAre16x16AndTheIconIsSvg) {
 // The loader of the authored table refuses a bad row with the file and line named.
 TEST(RadicalTableLoader, ReadsBothSourcesAndTheNote) {
     const auto rows = datagen::parseRadicalTable(
-        QStringLiteral("# comment\n\ng\t王\tglyph\t王\t4\tg01\tkey name\r\nd\t羊\tstrokes\t羊 2-5\t4\td04\n"),
+        QStringLiteral(
+            "# comment\n\ng\t王\tglyph\t王\t4\tg01\tkey name\r\nd\t羊\tstrokes\t羊 2-5\t4\td04\n"),
         QStringLiteral("t.tsv"));
     ASSERT_EQ(rows.size(), 2u);
     EXPECT_TRUE(rows[0].fromGlyph());
@@ -261,8 +274,8 @@ TEST(RadicalTableLoader, RefusesBadRowsNamingTheLine) {
         {"name used twice", "g\t王\tglyph\t王\t4\tg01", "twice"},
     };
     for (const Case& c : cases) {
-        const QString text = QStringLiteral("# header\ng\t王\tglyph\t王\t4\tg01\n") + QString::fromUtf8(c.row) +
-                             QStringLiteral("\n");
+        const QString text = QStringLiteral("# header\ng\t王\tglyph\t王\t4\tg01\n") +
+                             QString::fromUtf8(c.row) + QStringLiteral("\n");
         try {
             datagen::parseRadicalTable(text, QStringLiteral("t.tsv"));
             ADD_FAILURE() << c.what << ": accepted";

@@ -29,8 +29,8 @@ constexpr QPoint kButtonCorner(430, 440);
 // The palette: greys for anti-aliased black on white, the five zone tints, red and its
 // anti-aliasing tint for the key names, blue for the verse letters.
 const std::array<QRgb, 16> kPalette = {
-    qRgb(255, 255, 255), qRgb(0, 0, 0),       qRgb(64, 64, 64),    qRgb(118, 118, 118),
-    qRgb(170, 170, 170), qRgb(214, 214, 214), qRgb(0xf9, 0xd3, 0xbe), qRgb(0xc6, 0xdd, 0xf6),
+    qRgb(255, 255, 255),    qRgb(0, 0, 0),          qRgb(64, 64, 64),       qRgb(118, 118, 118),
+    qRgb(170, 170, 170),    qRgb(214, 214, 214),    qRgb(0xf9, 0xd3, 0xbe), qRgb(0xc6, 0xdd, 0xf6),
     qRgb(0xcd, 0xeb, 0xc5), qRgb(0xf3, 0xe6, 0xa6), qRgb(0xe0, 0xcd, 0xef), qRgb(0xc8, 0x10, 0x10),
     qRgb(0xe8, 0x9c, 0x9c), qRgb(0x1f, 0x3a, 0x93), qRgb(0x8f, 0x9f, 0xcf), qRgb(0x3b, 0x42, 0x50)};
 
@@ -47,20 +47,20 @@ QColor zoneBand(const QString& key) {
 // Short remarks after each verse: what the less obvious words of the verse stand for.
 const std::map<QString, QString>& remarks() {
     static const std::map<QString, QString> r = {
-        {"g", "青头即龶"},       {"f", "另有革字底"},   {"d", "羊底 ナ 丆 镸"}, {"s", "西含覀"},
-        {"a", "右框即匚"},       {"h", "虎头 皮头 龰"}, {"j", "两竖即刂"},     {"k", "川含三竖"},
-        {"l", "方框即囗"},       {"m", "下框即冂"},     {"t", "攵 夂 彳"},     {"r", "龵 扌 𠂆"},
-        {"e", "豕 𧘇 爫"},        {"w", "祭头 登头"},    {"q", "勹 ⺈"},        {"y", "高头即亠"},
-        {"u", "丷 冫 疒"},        {"i", "氵 ⺌ ⺍"},      {"o", "灬 业头"},      {"p", "宀 冖 礻 衤"},
-        {"n", "折即乙"},         {"b", "框向上即凵"},   {"v", "山朝西即彐"},   {"c", "丢矢矣即厶"},
+        {"g", "青头即龶"}, {"f", "另有革字底"},   {"d", "羊底 ナ 丆 镸"}, {"s", "西含覀"},
+        {"a", "右框即匚"}, {"h", "虎头 皮头 龰"}, {"j", "两竖即刂"},      {"k", "川含三竖"},
+        {"l", "方框即囗"}, {"m", "下框即冂"},     {"t", "攵 夂 彳"},      {"r", "龵 扌 𠂆"},
+        {"e", "豕 𧘇 爫"}, {"w", "祭头 登头"},    {"q", "勹 ⺈"},         {"y", "高头即亠"},
+        {"u", "丷 冫 疒"}, {"i", "氵 ⺌ ⺍"},     {"o", "灬 业头"},       {"p", "宀 冖 礻 衤"},
+        {"n", "折即乙"},   {"b", "框向上即凵"},   {"v", "山朝西即彐"},    {"c", "丢矢矣即厶"},
         {"x", "幺 纟"}};
     return r;
 }
 
 // Text drawn as outlines, so that a thin extra outline can strengthen the strokes of small
 // Chinese text before the image is reduced to its palette. Returns the advance.
-double drawText(QPainter& p, QPointF baseline, const QString& text, const QFont& font, const QColor& colour,
-                double bolden = 0.0) {
+double drawText(QPainter& p, QPointF baseline, const QString& text, const QFont& font,
+                const QColor& colour, double bolden = 0.0) {
     QPainterPath path;
     path.addText(baseline, font, text);
     p.save();
@@ -83,8 +83,8 @@ QFont latinFont(int pixelSize, bool bold) {
 
 constexpr int kKeyW = 60, kKeyH = 82, kPitch = 64, kBand = 16;
 
-void drawKeyBox(QPainter& p, const QRect& box, const QString& key, const std::vector<Radical>& radicals,
-                const std::vector<RadicalArt>& arts) {
+void drawKeyBox(QPainter& p, const QRect& box, const QString& key,
+                const std::vector<Radical>& radicals, const std::vector<RadicalArt>& arts) {
     p.save();
     p.setPen(Qt::NoPen);
     p.setBrush(Qt::white);
@@ -100,11 +100,14 @@ void drawKeyBox(QPainter& p, const QRect& box, const QString& key, const std::ve
     // would fall between the palette's colours.
     p.save();
     p.setRenderHint(QPainter::Antialiasing, false);
-    drawText(p, QPointF(box.left() + 4, box.top() + 13), key.toUpper(), latinFont(13, true), Qt::black);
+    drawText(p, QPointF(box.left() + 4, box.top() + 13), key.toUpper(), latinFont(13, true),
+             Qt::black);
     const QString number = zoneNumber(key);
     const QFont small = latinFont(11, false);
-    drawText(p, QPointF(box.right() - 3 - QFontMetricsF(small).horizontalAdvance(number), box.top() + 12), number,
-             small, Qt::black);
+    drawText(
+        p,
+        QPointF(box.right() - 3 - QFontMetricsF(small).horizontalAdvance(number), box.top() + 12),
+        number, small, Qt::black);
     p.restore();
 
     for (std::size_t i = 0; i < radicals.size(); ++i) {
@@ -122,8 +125,9 @@ void drawPlainBox(QPainter& p, const QRect& box, const QString& legend) {
     p.setRenderHint(QPainter::Antialiasing, false);
     const QFont font = latinFont(22, true);
     const QFontMetricsF fm(font);
-    drawText(p, QPointF(box.center().x() + 0.5 - fm.horizontalAdvance(legend) / 2, box.center().y() + 8), legend,
-             font, Qt::black);
+    drawText(
+        p, QPointF(box.center().x() + 0.5 - fm.horizontalAdvance(legend) / 2, box.center().y() + 8),
+        legend, font, Qt::black);
     p.restore();
 }
 
@@ -137,7 +141,8 @@ QImage quantise(const QImage& image) {
         for (int x = 0; x < image.width(); ++x) {
             int best = 0, bestDist = INT_MAX;
             for (int i = 0; i < int(table.size()); ++i) {
-                const int dr = qRed(src[x]) - qRed(table[i]), dg = qGreen(src[x]) - qGreen(table[i]),
+                const int dr = qRed(src[x]) - qRed(table[i]),
+                          dg = qGreen(src[x]) - qGreen(table[i]),
                           db = qBlue(src[x]) - qBlue(table[i]);
                 const int d = 3 * dr * dr + 4 * dg * dg + 2 * db * db;
                 if (d < bestDist) {
@@ -161,10 +166,11 @@ QImage chartPicture(const std::vector<Radical>& table, const StrokeData& strokes
 
     const QFont title = songFont(17, true);
     const QString titleText = QStringLiteral("五笔字型（86版）字根总表");
-    drawText(p, QPointF((kWidth - QFontMetricsF(title).horizontalAdvance(titleText)) / 2, 19), titleText, title,
-             kFrame);
+    drawText(p, QPointF((kWidth - QFontMetricsF(title).horizontalAdvance(titleText)) / 2, 19),
+             titleText, title, kFrame);
 
-    const QString rows[3] = {QStringLiteral("qwertyuiop"), QStringLiteral("asdfghjkl"), QStringLiteral("zxcvbnm,")};
+    const QString rows[3] = {QStringLiteral("qwertyuiop"), QStringLiteral("asdfghjkl"),
+                             QStringLiteral("zxcvbnm,")};
     const int rowLeft[3] = {6, 22, 38};
     const int top = 26;
     for (int r = 0; r < 3; ++r)
@@ -226,7 +232,8 @@ QImage chartPicture(const std::vector<Radical>& table, const StrokeData& strokes
 
 using namespace datagen;
 
-DATAGEN_COMMAND(chart, "chart", "<radicals.tsv> <data-folder> [review-folder]: the chart image chart.png") {
+DATAGEN_COMMAND(chart, "chart",
+                "<radicals.tsv> <data-folder> [review-folder]: the chart image chart.png") {
     QTextStream err(stderr);
     if (args.size() < 2) {
         err << "usage: datagen chart <radicals.tsv> <data-folder> [review-folder]\n";
@@ -244,7 +251,8 @@ DATAGEN_COMMAND(chart, "chart", "<radicals.tsv> <data-folder> [review-folder]: t
             throw std::runtime_error(QStringLiteral("cannot write %1").arg(file).toStdString());
         if (args.size() > 2) {
             QDir().mkpath(args[2]);
-            image.scaled(image.size() * 2).save(QDir(args[2]).filePath(QStringLiteral("chart-2x.png")));
+            image.scaled(image.size() * 2)
+                .save(QDir(args[2]).filePath(QStringLiteral("chart-2x.png")));
         }
     } catch (const std::exception& e) {
         err << "datagen chart: " << e.what() << "\n";

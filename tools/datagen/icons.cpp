@@ -38,7 +38,9 @@ QImage toggleIcon(bool up) {
     return image;
 }
 
-QString svgNumber(double v) { return QString::number(v, 'f', 1); }
+QString svgNumber(double v) {
+    return QString::number(v, 'f', 1);
+}
 
 // SVG path data of a painter path (moves, lines and cubic curves).
 QString svgPath(const QPainterPath& path) {
@@ -52,8 +54,8 @@ QString svgPath(const QPainterPath& path) {
         } else if (e.isCurveTo()) {
             const QPainterPath::Element c2 = path.elementAt(i + 1), end = path.elementAt(i + 2);
             d += QStringLiteral("C%1 %2 %3 %4 %5 %6")
-                     .arg(svgNumber(e.x), svgNumber(e.y), svgNumber(c2.x), svgNumber(c2.y), svgNumber(end.x),
-                          svgNumber(end.y));
+                     .arg(svgNumber(e.x), svgNumber(e.y), svgNumber(c2.x), svgNumber(c2.y),
+                          svgNumber(end.x), svgNumber(end.y));
             i += 2;
         }
     }
@@ -75,25 +77,30 @@ QPainterPath fittedText(const QString& text, const QFont& font, const QRectF& bo
 
 // The application icon: a key cap carrying 五, with the key's letter G at its corner.
 QString appIconSvg() {
-    const QPainterPath wu = fittedText(QStringLiteral("五"), songFont(200, true), QRectF(70, 78, 124, 118));
+    const QPainterPath wu =
+        fittedText(QStringLiteral("五"), songFont(200, true), QRectF(70, 78, 124, 118));
     QFont latin(QStringLiteral("DejaVu Sans"));
     latin.setPixelSize(100);
     latin.setBold(true);
     const QPainterPath g = fittedText(QStringLiteral("G"), latin, QRectF(44, 40, 30, 32));
-    return QStringLiteral(
-               "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"256\" height=\"256\" viewBox=\"0 0 256 256\">\n"
-               "  <defs>\n"
-               "    <linearGradient id=\"face\" x1=\"0\" y1=\"0\" x2=\"0\" y2=\"1\">\n"
-               "      <stop offset=\"0\" stop-color=\"#fdf6ec\"/>\n"
-               "      <stop offset=\"1\" stop-color=\"#f1e3cf\"/>\n"
-               "    </linearGradient>\n"
-               "  </defs>\n"
-               "  <rect x=\"16\" y=\"20\" width=\"224\" height=\"224\" rx=\"36\" fill=\"#3b4250\"/>\n"
-               "  <rect x=\"24\" y=\"16\" width=\"208\" height=\"204\" rx=\"30\" fill=\"#c96a2b\"/>\n"
-               "  <rect x=\"32\" y=\"22\" width=\"192\" height=\"188\" rx=\"26\" fill=\"url(#face)\"/>\n"
-               "  <path fill=\"#1f2933\" d=\"%1\"/>\n"
-               "  <path fill=\"#c81010\" stroke=\"#c81010\" stroke-width=\"4\" stroke-linejoin=\"round\" d=\"%2\"/>\n"
-               "</svg>\n")
+    return QStringLiteral("<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"256\" height=\"256\" "
+                          "viewBox=\"0 0 256 256\">\n"
+                          "  <defs>\n"
+                          "    <linearGradient id=\"face\" x1=\"0\" y1=\"0\" x2=\"0\" y2=\"1\">\n"
+                          "      <stop offset=\"0\" stop-color=\"#fdf6ec\"/>\n"
+                          "      <stop offset=\"1\" stop-color=\"#f1e3cf\"/>\n"
+                          "    </linearGradient>\n"
+                          "  </defs>\n"
+                          "  <rect x=\"16\" y=\"20\" width=\"224\" height=\"224\" rx=\"36\" "
+                          "fill=\"#3b4250\"/>\n"
+                          "  <rect x=\"24\" y=\"16\" width=\"208\" height=\"204\" rx=\"30\" "
+                          "fill=\"#c96a2b\"/>\n"
+                          "  <rect x=\"32\" y=\"22\" width=\"192\" height=\"188\" rx=\"26\" "
+                          "fill=\"url(#face)\"/>\n"
+                          "  <path fill=\"#1f2933\" d=\"%1\"/>\n"
+                          "  <path fill=\"#c81010\" stroke=\"#c81010\" stroke-width=\"4\" "
+                          "stroke-linejoin=\"round\" d=\"%2\"/>\n"
+                          "</svg>\n")
         .arg(svgPath(g), svgPath(wu));
 }
 
@@ -103,7 +110,8 @@ QString appIconSvg() {
 
 using namespace datagen;
 
-DATAGEN_COMMAND(icons, "icons", "<data-folder>: panel-shown.png, panel-folded.png and radiane.svg") {
+DATAGEN_COMMAND(icons, "icons",
+                "<data-folder>: panel-shown.png, panel-folded.png and radiane.svg") {
     QTextStream err(stderr);
     if (args.isEmpty()) {
         err << "usage: datagen icons <data-folder>\n";
@@ -116,7 +124,8 @@ DATAGEN_COMMAND(icons, "icons", "<data-folder>: panel-shown.png, panel-folded.pn
         return 1;
     }
     QFile svg(data.filePath(QStringLiteral("radiane.svg")));
-    if (!svg.open(QIODevice::WriteOnly | QIODevice::Truncate) || svg.write(appIconSvg().toUtf8()) < 0) {
+    if (!svg.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
+        svg.write(appIconSvg().toUtf8()) < 0) {
         err << "datagen icons: cannot write radiane.svg\n";
         return 1;
     }

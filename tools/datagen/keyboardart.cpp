@@ -5,8 +5,9 @@
 namespace datagen {
 
 int zoneOf(const QString& key) {
-    static const QString zones[] = {QStringLiteral("gfdsa"), QStringLiteral("hjklm"), QStringLiteral("trewq"),
-                                    QStringLiteral("yuiop"), QStringLiteral("nbvcx")};
+    static const QString zones[] = {QStringLiteral("gfdsa"), QStringLiteral("hjklm"),
+                                    QStringLiteral("trewq"), QStringLiteral("yuiop"),
+                                    QStringLiteral("nbvcx")};
     if (key.size() != 1)
         return 0;
     for (int z = 0; z < 5; ++z)
@@ -16,8 +17,9 @@ int zoneOf(const QString& key) {
 }
 
 QString zoneNumber(const QString& key) {
-    static const QString zones[] = {QStringLiteral("gfdsa"), QStringLiteral("hjklm"), QStringLiteral("trewq"),
-                                    QStringLiteral("yuiop"), QStringLiteral("nbvcx")};
+    static const QString zones[] = {QStringLiteral("gfdsa"), QStringLiteral("hjklm"),
+                                    QStringLiteral("trewq"), QStringLiteral("yuiop"),
+                                    QStringLiteral("nbvcx")};
     const int z = zoneOf(key);
     if (z == 0)
         return {};
@@ -26,18 +28,26 @@ QString zoneNumber(const QString& key) {
 
 QColor zoneFace(const QString& key) {
     switch (zoneOf(key)) {
-    case 1: return QColor(0xfb, 0xe3, 0xd6); // peach
-    case 2: return QColor(0xd8, 0xe8, 0xfa); // blue
-    case 3: return QColor(0xdc, 0xf1, 0xd8); // green
-    case 4: return QColor(0xf7, 0xef, 0xc6); // yellow
-    case 5: return QColor(0xec, 0xdf, 0xf5); // lavender
-    default: return kPlainKeyFace;
+    case 1:
+        return QColor(0xfb, 0xe3, 0xd6); // peach
+    case 2:
+        return QColor(0xd8, 0xe8, 0xfa); // blue
+    case 3:
+        return QColor(0xdc, 0xf1, 0xd8); // green
+    case 4:
+        return QColor(0xf7, 0xef, 0xc6); // yellow
+    case 5:
+        return QColor(0xec, 0xdf, 0xf5); // lavender
+    default:
+        return kPlainKeyFace;
     }
 }
 
 std::vector<std::size_t> mainRadicals(const std::vector<Radical>& radicals, std::size_t max) {
     std::vector<std::size_t> out;
-    auto isVariant = [&](std::size_t i) { return radicals[i].note.contains(QLatin1String("variant")); };
+    auto isVariant = [&](std::size_t i) {
+        return radicals[i].note.contains(QLatin1String("variant"));
+    };
     for (int pass = 0; pass < 2; ++pass)
         for (std::size_t i = 0; i < radicals.size() && out.size() < max; ++i)
             if (i == 0 ? pass == 0 : isVariant(i) == (pass == 1))
@@ -48,10 +58,11 @@ std::vector<std::size_t> mainRadicals(const std::vector<Radical>& radicals, std:
 QList<QRect> keyClickAreas() {
     // Left and top in twips of the areas for a..y; each is 975 × 915 twips.
     static const int areas[25][2] = {
-        {930, 1260},  {5850, 2310}, {3660, 2340}, {3150, 1260}, {2550, 180},  {4230, 1230}, {5340, 1260},
-        {6450, 1230}, {8010, 180},  {7530, 1260}, {8640, 1260}, {9720, 1230}, {8040, 2340}, {6930, 2340},
-        {9120, 180},  {10200, 180}, {330, 180},   {3630, 180},  {2040, 1260}, {4740, 150},  {6900, 180},
-        {4770, 2340}, {1440, 180},  {2580, 2340}, {5790, 180}};
+        {930, 1260},  {5850, 2310}, {3660, 2340}, {3150, 1260}, {2550, 180},
+        {4230, 1230}, {5340, 1260}, {6450, 1230}, {8010, 180},  {7530, 1260},
+        {8640, 1260}, {9720, 1230}, {8040, 2340}, {6930, 2340}, {9120, 180},
+        {10200, 180}, {330, 180},   {3630, 180},  {2040, 1260}, {4740, 150},
+        {6900, 180},  {4770, 2340}, {1440, 180},  {2580, 2340}, {5790, 180}};
     QList<QRect> out;
     for (const auto& a : areas)
         out.append(radiane::pxRect(a[0], a[1], 975, 915));

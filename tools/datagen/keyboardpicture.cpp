@@ -54,20 +54,22 @@ void drawPlainKey(QPainter& p, const QRect& rect, const QString& legend, int pix
 // A letter key: the letter at the top left, the key-name radical large at the top right, the
 // other main radicals small in two rows below. The outer 4 px stay quiet, since the red mark
 // is drawn over them.
-void drawLetterKey(QPainter& p, const QRect& rect, const QString& key, const std::vector<Radical>& radicals,
-                   const std::vector<RadicalArt>& arts) {
+void drawLetterKey(QPainter& p, const QRect& rect, const QString& key,
+                   const std::vector<Radical>& radicals, const std::vector<RadicalArt>& arts) {
     drawCap(p, rect, zoneFace(key));
     QFont letter(QStringLiteral("DejaVu Sans"));
     letter.setPixelSize(16);
     letter.setBold(true);
     p.setFont(letter);
     p.setPen(kLetterColour);
-    p.drawText(QRect(rect.left() + 6, rect.top() + 4, 20, 20), Qt::AlignLeft | Qt::AlignTop, key.toUpper());
+    p.drawText(QRect(rect.left() + 6, rect.top() + 4, 20, 20), Qt::AlignLeft | Qt::AlignTop,
+               key.toUpper());
 
     const std::vector<std::size_t> shown = mainRadicals(radicals, 9);
     if (shown.empty())
         return;
-    drawRadical(p, arts[shown[0]], QRectF(rect.left() + 30, rect.top() + 5, 30, 27), Fit{26, 14, 24, 0.25}, kInk);
+    drawRadical(p, arts[shown[0]], QRectF(rect.left() + 30, rect.top() + 5, 30, 27),
+                Fit{26, 14, 24, 0.25}, kInk);
     for (std::size_t k = 1; k < shown.size(); ++k) {
         const int col = int((k - 1) % 4), row = int((k - 1) / 4);
         const QRectF cell(rect.left() + 5 + col * 14.25, rect.top() + 33 + row * 15, 14.25, 15);
@@ -101,12 +103,15 @@ QImage keyboardPicture(const std::vector<Radical>& table, const StrokeData& stro
 
     // The other keys of the three rows, as plain keys, cut by the picture's edges.
     const int gap = kPitch - q.width();
-    drawPlainKey(p, QRect(-30, q.top(), q.left() - gap + 30, q.height()), QString(), 11, Qt::AlignRight);
+    drawPlainKey(p, QRect(-30, q.top(), q.left() - gap + 30, q.height()), QString(), 11,
+                 Qt::AlignRight);
     drawPlainKey(p, pKey.translated(kPitch, 0), QStringLiteral("["), 13);
-    drawPlainKey(p, QRect(-30, a.top(), a.left() - gap + 30, a.height()), QStringLiteral("Caps"), 11, Qt::AlignRight);
+    drawPlainKey(p, QRect(-30, a.top(), a.left() - gap + 30, a.height()), QStringLiteral("Caps"),
+                 11, Qt::AlignRight);
     drawPlainKey(p, l.translated(kPitch, 0), QStringLiteral(";"), 13);
     const QRect z = x.translated(-kPitch, 0);
-    drawPlainKey(p, QRect(-30, x.top(), z.left() - gap + 30, x.height()), QStringLiteral("Shift"), 11, Qt::AlignRight);
+    drawPlainKey(p, QRect(-30, x.top(), z.left() - gap + 30, x.height()), QStringLiteral("Shift"),
+                 11, Qt::AlignRight);
     drawCap(p, z, kPlainKeyFace);
     {
         QFont letter(QStringLiteral("DejaVu Sans"));
@@ -114,7 +119,8 @@ QImage keyboardPicture(const std::vector<Radical>& table, const StrokeData& stro
         letter.setBold(true);
         p.setFont(letter);
         p.setPen(kLetterColour);
-        p.drawText(QRect(z.left() + 6, z.top() + 4, 20, 20), Qt::AlignLeft | Qt::AlignTop, QStringLiteral("Z"));
+        p.drawText(QRect(z.left() + 6, z.top() + 4, 20, 20), Qt::AlignLeft | Qt::AlignTop,
+                   QStringLiteral("Z"));
     }
     drawPlainKey(p, m.translated(kPitch, 0), QStringLiteral(","), 13);
     drawPlainKey(p, m.translated(2 * kPitch, 0), QStringLiteral("."), 13);
@@ -159,7 +165,8 @@ DATAGEN_COMMAND(keyboard, "keyboard",
             throw std::runtime_error(QStringLiteral("cannot write %1").arg(file).toStdString());
         if (args.size() > 2) {
             QDir().mkpath(args[2]);
-            keyboardReview(image).save(QDir(args[2]).filePath(QStringLiteral("keyboard-marks.png")));
+            keyboardReview(image).save(
+                QDir(args[2]).filePath(QStringLiteral("keyboard-marks.png")));
         }
     } catch (const std::exception& e) {
         err << "datagen keyboard: " << e.what() << "\n";

@@ -23,29 +23,37 @@ RadicalArt radicalArt(const Radical& radical, const StrokeData& strokes) {
         constexpr double kEm = 1000.0;
         const QFont font = songFont(kEm);
         if (!QFontInfo(font).family().contains(QLatin1String("Noto Serif CJK")))
-            throw std::runtime_error("the font Noto Serif CJK SC is not installed (fonts-noto-cjk)");
+            throw std::runtime_error(
+                "the font Noto Serif CJK SC is not installed (fonts-noto-cjk)");
         const QRawFont raw = QRawFont::fromFont(font);
         if (!raw.supportsCharacter(radical.glyph.toUcs4().value(0)))
             throw std::runtime_error(QStringLiteral("the font has no glyph for %1 (%2)")
-                                         .arg(radical.glyph, radical.name).toStdString());
+                                         .arg(radical.glyph, radical.name)
+                                         .toStdString());
         // The baseline sits at the ascent, so that the em square spans y 0..em like the strokes.
-        art.path.addText(0, raw.ascent() - (raw.ascent() + raw.descent() - kEm) / 2, font, radical.glyph);
+        art.path.addText(0, raw.ascent() - (raw.ascent() + raw.descent() - kEm) / 2, font,
+                         radical.glyph);
         art.em = kEm;
     } else {
         const auto chars = strokes.load(radical.exampleChar);
         if (!chars)
             throw std::runtime_error(QStringLiteral("no stroke data for %1 (%2)")
-                                         .arg(radical.exampleChar, radical.name).toStdString());
+                                         .arg(radical.exampleChar, radical.name)
+                                         .toStdString());
         if (radical.lastStroke >= chars->count())
             throw std::runtime_error(QStringLiteral("%1 has %2 strokes, %3 asks for %4-%5")
-                                         .arg(radical.exampleChar).arg(chars->count())
-                                         .arg(radical.name).arg(radical.firstStroke).arg(radical.lastStroke)
+                                         .arg(radical.exampleChar)
+                                         .arg(chars->count())
+                                         .arg(radical.name)
+                                         .arg(radical.firstStroke)
+                                         .arg(radical.lastStroke)
                                          .toStdString());
         art.path = chars->outline(radical.firstStroke, radical.lastStroke);
         art.em = kStrokeBox;
     }
     if (art.path.isEmpty())
-        throw std::runtime_error(QStringLiteral("empty outline for %1").arg(radical.name).toStdString());
+        throw std::runtime_error(
+            QStringLiteral("empty outline for %1").arg(radical.name).toStdString());
     return art;
 }
 
@@ -70,7 +78,8 @@ void drawRadical(QPainter& painter, const RadicalArt& art, const QRectF& box, co
     const QTransform t = fitTransform(art, box, fit);
     painter.setTransform(t, true);
     if (fit.bolden > 0)
-        painter.setPen(QPen(colour, fit.bolden / t.m11(), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        painter.setPen(
+            QPen(colour, fit.bolden / t.m11(), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     else
         painter.setPen(Qt::NoPen);
     painter.setBrush(colour);

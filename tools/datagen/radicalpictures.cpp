@@ -18,13 +18,15 @@ namespace datagen {
 
 namespace {
 
-constexpr int kPictureWidth = 112; // 1680 twips
+constexpr int kPictureWidth = 112;  // 1680 twips
 constexpr int kPictureHeight = 113; // 1695 twips
 constexpr std::uint32_t kOrderSeed = 86;
 
 // Uniform integer in [0, n) from the raw generator output, so the order is the same with every
 // standard library (std::uniform_int_distribution is not portable across them).
-std::size_t draw(std::mt19937& rng, std::size_t n) { return std::size_t(rng() % n); }
+std::size_t draw(std::mt19937& rng, std::size_t n) {
+    return std::size_t(rng() % n);
+}
 
 // The drill order: every radical once, drawn at random but never from the key of either of the
 // two items before it while another key is left, and weighted towards the keys with the most
@@ -91,7 +93,8 @@ void writeSheet(const std::vector<Radical>& table, const std::vector<QImage>& pi
         const int x = int(i % cols) * cellW, y = int(i / cols) * cellH;
         p.drawImage(x + 4, y + 4, pictures[i]);
         p.drawText(QRect(x + 2, y + 118, cellW - 4, 30), Qt::AlignLeft | Qt::TextWordWrap,
-                   table[i].key + QLatin1Char(' ') + table[i].name + QLatin1Char(' ') + table[i].note);
+                   table[i].key + QLatin1Char(' ') + table[i].name + QLatin1Char(' ') +
+                       table[i].note);
     }
     sheet.save(path);
 }
@@ -103,7 +106,8 @@ void writeSheet(const std::vector<Radical>& table, const std::vector<QImage>& pi
 using namespace datagen;
 
 DATAGEN_COMMAND(radicals, "radicals",
-                "<radicals.tsv> <data-folder> [review-folder]: zg.txt and the radical pictures bmp/<name>.bmp") {
+                "<radicals.tsv> <data-folder> [review-folder]: zg.txt and the radical pictures "
+                "bmp/<name>.bmp") {
     QTextStream err(stderr);
     if (args.size() < 2) {
         err << "usage: datagen radicals <radicals.tsv> <data-folder> [review-folder]\n";
@@ -127,7 +131,8 @@ DATAGEN_COMMAND(radicals, "radicals",
         QString list;
         for (std::size_t i : drillOrder(table, kOrderSeed))
             list += table[i].key + table[i].name;
-        const radiane::WriteResult written = radiane::writeLine(data.filePath(QStringLiteral("zg.txt")), list);
+        const radiane::WriteResult written =
+            radiane::writeLine(data.filePath(QStringLiteral("zg.txt")), list);
         if (!written.ok)
             throw std::runtime_error(written.reason.toStdString());
 

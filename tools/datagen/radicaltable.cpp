@@ -11,7 +11,8 @@ namespace datagen {
 namespace {
 
 [[noreturn]] void fail(const QString& origin, int line, const QString& what) {
-    throw std::runtime_error(QStringLiteral("%1:%2: %3").arg(origin).arg(line).arg(what).toStdString());
+    throw std::runtime_error(
+        QStringLiteral("%1:%2: %3").arg(origin).arg(line).arg(what).toStdString());
 }
 
 // True when s is exactly one Unicode code point (a surrogate pair counts as one).
@@ -50,7 +51,9 @@ std::vector<Radical> parseRadicalTable(const QString& text, const QString& origi
             continue;
         const QStringList cols = line.split(QLatin1Char('\t'));
         if (cols.size() != 6 && cols.size() != 7)
-            fail(origin, lineNo, QStringLiteral("expected 6 or 7 tab-separated columns, found %1").arg(cols.size()));
+            fail(
+                origin, lineNo,
+                QStringLiteral("expected 6 or 7 tab-separated columns, found %1").arg(cols.size()));
 
         Radical r;
         r.key = cols.at(0);
@@ -69,27 +72,40 @@ std::vector<Radical> parseRadicalTable(const QString& text, const QString& origi
         } else if (r.fromStrokes()) {
             const auto m = strokeSpec.match(spec);
             if (!m.hasMatch() || !isOneCodePoint(m.captured(1)))
-                fail(origin, lineNo, QStringLiteral("stroke form \"%1\" is not \"<character> <first>-<last>\"").arg(spec));
+                fail(origin, lineNo,
+                     QStringLiteral("stroke form \"%1\" is not \"<character> <first>-<last>\"")
+                         .arg(spec));
             r.exampleChar = m.captured(1);
             r.firstStroke = m.captured(2).toInt();
             r.lastStroke = m.captured(3).toInt();
             if (r.firstStroke > r.lastStroke)
-                fail(origin, lineNo, QStringLiteral("stroke range %1-%2 runs backwards").arg(r.firstStroke).arg(r.lastStroke));
+                fail(origin, lineNo,
+                     QStringLiteral("stroke range %1-%2 runs backwards")
+                         .arg(r.firstStroke)
+                         .arg(r.lastStroke));
         } else {
-            fail(origin, lineNo, QStringLiteral("source \"%1\" is neither glyph nor strokes").arg(r.source));
+            fail(origin, lineNo,
+                 QStringLiteral("source \"%1\" is neither glyph nor strokes").arg(r.source));
         }
 
         bool ok = false;
         r.strokeCount = cols.at(4).toInt(&ok);
         if (!ok || r.strokeCount < 1 || r.strokeCount > 30)
-            fail(origin, lineNo, QStringLiteral("stroke count \"%1\" is not a number 1..30").arg(cols.at(4)));
+            fail(origin, lineNo,
+                 QStringLiteral("stroke count \"%1\" is not a number 1..30").arg(cols.at(4)));
         if (r.fromStrokes() && r.strokeCount != r.lastStroke - r.firstStroke + 1)
-            fail(origin, lineNo, QStringLiteral("stroke count %1 does not match the range %2-%3")
-                                     .arg(r.strokeCount).arg(r.firstStroke).arg(r.lastStroke));
+            fail(origin, lineNo,
+                 QStringLiteral("stroke count %1 does not match the range %2-%3")
+                     .arg(r.strokeCount)
+                     .arg(r.firstStroke)
+                     .arg(r.lastStroke));
 
         r.name = cols.at(5);
         if (!isPictureName(r.name))
-            fail(origin, lineNo, QStringLiteral("picture name \"%1\" is not 3 printable ASCII characters without comma").arg(r.name));
+            fail(origin, lineNo,
+                 QStringLiteral(
+                     "picture name \"%1\" is not 3 printable ASCII characters without comma")
+                     .arg(r.name));
         if (names.contains(r.name))
             fail(origin, lineNo, QStringLiteral("picture name \"%1\" is used twice").arg(r.name));
         names.insert(r.name);
@@ -104,7 +120,8 @@ std::vector<Radical> parseRadicalTable(const QString& text, const QString& origi
 std::vector<Radical> loadRadicalTable(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        throw std::runtime_error(QStringLiteral("%1: cannot read: %2").arg(path, file.errorString()).toStdString());
+        throw std::runtime_error(
+            QStringLiteral("%1: cannot read: %2").arg(path, file.errorString()).toStdString());
     return parseRadicalTable(QString::fromUtf8(file.readAll()), path);
 }
 

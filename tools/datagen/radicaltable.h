@@ -7,15 +7,15 @@ namespace datagen {
 
 // One radical (or variant form) of the Wubi 86 chart, a row of radicals.tsv.
 struct Radical {
-    QString key;         // the key letter a..y
-    QString text;        // the radical's code point, or the example character when it has none
-    QString source;      // "glyph": drawn from the font; "strokes": strokes of exampleChar
-    QString glyph;       // the character to draw (source "glyph"), else empty
-    QString exampleChar; // the character whose strokes form the radical (source "strokes")
+    QString key;          // the key letter a..y
+    QString text;         // the radical's code point, or the example character when it has none
+    QString source;       // "glyph": drawn from the font; "strokes": strokes of exampleChar
+    QString glyph;        // the character to draw (source "glyph"), else empty
+    QString exampleChar;  // the character whose strokes form the radical (source "strokes")
     int firstStroke = -1; // 0-based, inclusive (source "strokes"), else -1
     int lastStroke = -1;
     int strokeCount = 0;
-    QString name;        // picture name: 3 ASCII characters, no comma
+    QString name; // picture name: 3 ASCII characters, no comma
     QString note;
 
     bool fromGlyph() const { return source == QLatin1String("glyph"); }
