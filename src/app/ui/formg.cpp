@@ -4,6 +4,9 @@
 #include "app/ui/fatal.h"
 #include "common/linewriter.h"
 #include "common/twips.h"
+#include "chart/ui/form4.h"
+#include "lookup/ui/form16.h"
+#include "lookup/ui/keyhelpareas.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -20,7 +23,6 @@ namespace {
 
 const QColor kOrange(255, 128, 0);
 const QColor kDarkGrey(128, 128, 128);
-const QString kPrompt = QStringLiteral("点击键盘相应键位查看示例编码和拆字图↑");
 
 // Song type for all Chinese text of the window.
 QFont songFont(double points, bool bold = false) {
@@ -62,6 +64,10 @@ Formg::Formg(ProgramFolder folder, drill::RandomSource& random, appearance::Form
     SizeLimit1->setMaxWidth(808);
     SizeLimit1->setMaxHeight(490);
 
+    connect(Command3, &QPushButton::clicked, this, [this] {
+        lookup::Form16::showModal(this);
+        focusText1();
+    });
     connect(Command2, &QPushButton::clicked, this, [this] {
         if (form99_)
             form99_->popupFace(QCursor::pos());
@@ -134,13 +140,13 @@ void Formg::buildLayout() {
 
     Image3 = programPicture(folder_, QStringLiteral("panel-shown.png"));
     Image4 = programPicture(folder_, QStringLiteral("panel-folded.png"));
-    Image1 = new ClickableLabel(this);
+    Image1 = new lookup::ClickableLabel(this);
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setGeometry(pxRect(11280, 2540, 315, 285));
     Image1->setAlignment(Qt::AlignCenter);
     Image1->setToolTip(QStringLiteral("打开/隐藏键盘提示"));
     Image1->setCursor(Qt::PointingHandCursor);
-    connect(Image1, &ClickableLabel::clicked, this, &Formg::togglePanel);
+    connect(Image1, &lookup::ClickableLabel::clicked, this, &Formg::togglePanel);
 
     // The working area below the window's bottom edge: the answer box lives here,
     // out of sight but holding the keyboard focus.
@@ -192,19 +198,13 @@ void Formg::buildKeyboardPanel() {
         Shape2[row.markIndex] = white;
     }
 
-    // The prompt under the keyboard reads as shadowed: a white copy 15 twips up
-    // and left, beneath the prompt itself.
-    Label11 = new QLabel(kPrompt, this);
-    Label11->setObjectName(QStringLiteral("Label11"));
-    Label11->setGeometry(pxRect(4275, 6510, 3420, 180));
-    Label11->setStyleSheet(QStringLiteral("color: white; background: transparent;"));
-    Label11->setAttribute(Qt::WA_TransparentForMouseEvents);
-    Label9 = new QLabel(kPrompt, this);
-    Label9->setObjectName(QStringLiteral("Label9"));
-    Label9->setGeometry(pxRect(4290, 6525, 3420, 180));
-    Label9->setStyleSheet(QStringLiteral("background: transparent;"));
-    for (QLabel* prompt : {Label11, Label9})
-        prompt->setFont(songFont(9));
+    // Click areas over the keys (on top of the marks) open each key's help page;
+    // the prompt under the keyboard opens key A's.
+    const auto areas = lookup::createKeyHelpAreas(Picture5, this);
+    std::copy(areas.begin(), areas.end(), Label10.begin());
+    const lookup::HintLine hint = lookup::createHintLine(this);
+    Label9 = hint.Label9;
+    Label11 = hint.Label11;
 }
 
 void Formg::load() {
@@ -307,7 +307,9 @@ bool Formg::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
-void Formg::showChart() {}
+void Formg::showChart() {
+    guarded([&] { chart::Form4::showChart(this, folder_); });
+}
 
 void Formg::onText1Changed(const QString& text) {
     guarded([&] { drill_->text1Changed(text); });

@@ -1,11 +1,12 @@
 #pragma once
 
-#include "app/ui/clickablelabel.h"
 #include "appearance/ui/form99.h"
 #include "appearance/ui/sizelimit.h"
 #include "app/ui/shapewidget.h"
 #include "common/programfolder.h"
 #include "drill/drillengine.h"
+#include "lookup/keyhelp.h"
+#include "lookup/ui/clickablelabel.h"
 #include "lookup/codedatabase.h"
 #include "lookup/codelookup.h"
 
@@ -63,9 +64,10 @@ public:
     QLabel* Picture5 = nullptr;
     std::array<ShapeWidget*, drill::kMarkCount> Shape1{};
     std::array<ShapeWidget*, drill::kMarkCount> Shape2{};
-    QLabel* Label9 = nullptr;
+    std::array<lookup::ClickableLabel*, lookup::kKeyAreaCount> Label10{}; // key help click areas, a..y
+    lookup::ClickableLabel* Label9 = nullptr;
     QLabel* Label11 = nullptr;
-    ClickableLabel* Image1 = nullptr;
+    lookup::ClickableLabel* Image1 = nullptr;
     QWidget* Frame888 = nullptr;
     QLineEdit* Text1 = nullptr;
     QTimer* Timer1 = nullptr;
