@@ -18,7 +18,9 @@ using namespace radiane;
 
 namespace {
 
-QString dataFile(const QString& name) { return test::sourceDir() + QStringLiteral("/data/") + name; }
+QString dataFile(const QString& name) {
+    return test::sourceDir() + QStringLiteral("/data/") + name;
+}
 
 QByteArray readBytes(const QString& path) {
     QFile f(path);
@@ -37,7 +39,8 @@ std::vector<Item> readItems() {
     EXPECT_TRUE(field.ok()) << field.reason.toStdString();
     std::vector<Item> items;
     for (qsizetype i = 0; i + 3 <= field.value.size(); i += 3)
-        items.push_back({field.value[i], field.value[i + 1].digitValue(), field.value.mid(i + 2, 1)});
+        items.push_back(
+            {field.value[i], field.value[i + 1].digitValue(), field.value.mid(i + 2, 1)});
     return items;
 }
 
@@ -145,7 +148,8 @@ TEST_F(Zg2Test, KeyIsTheFullCodesLetterOfThePart) {
 // one grey turn black: all of that radical, nothing of the others or of the background.
 TEST_F(Zg2Test, PaintingColoursExactlyTheRadical) {
     lookup::CodeDatabase db;
-    ASSERT_EQ(db.open(dataFile(QStringLiteral("wwbb11.dat"))), lookup::CodeDatabase::OpenResult::Opened);
+    ASSERT_EQ(db.open(dataFile(QStringLiteral("wwbb11.dat"))),
+              lookup::CodeDatabase::OpenResult::Opened);
     QHash<QString, QHash<int, QRgb>> partColours;
     QHash<QString, QImage> pictures;
     for (const Item& i : items()) {

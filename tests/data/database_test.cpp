@@ -19,7 +19,9 @@ namespace {
 
 constexpr int kRecord = 302;
 
-QString dataFile(const QString& name) { return test::sourceDir() + QStringLiteral("/data/") + name; }
+QString dataFile(const QString& name) {
+    return test::sourceDir() + QStringLiteral("/data/") + name;
+}
 
 QByteArray readBytes(const QString& path) {
     QFile f(path);
@@ -33,7 +35,9 @@ bool isGb2312Hanzi(QByteArrayView b) {
 
 class DatabaseTest : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() { bytes_ = new QByteArray(readBytes(dataFile(QStringLiteral("wwbb11.dat")))); }
+    static void SetUpTestSuite() {
+        bytes_ = new QByteArray(readBytes(dataFile(QStringLiteral("wwbb11.dat"))));
+    }
     static void TearDownTestSuite() { delete bytes_; }
     static const QByteArray& bytes() { return *bytes_; }
     static int count() { return int(bytes_->size() / kRecord); }
@@ -93,7 +97,8 @@ TEST_F(DatabaseTest, FillPointsAreRightAlignedTwipsInsideThePicture) {
                     continue;
                 }
                 ASSERT_FALSE(ended) << "record " << i + 1 << ": a gap before entry " << e + 1;
-                ASSERT_TRUE(entry.match(text).hasMatch()) << "record " << i + 1 << " '" << text.toStdString() << "'";
+                ASSERT_TRUE(entry.match(text).hasMatch())
+                    << "record " << i + 1 << " '" << text.toStdString() << "'";
                 ASSERT_NE(text[3], QLatin1Char(' ')) << "x not right-aligned";
                 ASSERT_NE(text[7], QLatin1Char(' ')) << "y not right-aligned";
                 const int x = text.left(4).trimmed().toInt();
@@ -116,7 +121,8 @@ TEST_F(DatabaseTest, FillPointsAreRightAlignedTwipsInsideThePicture) {
 
 TEST_F(DatabaseTest, ReaderFindsEveryRecordAndPicturesHavePoints) {
     lookup::CodeDatabase db;
-    ASSERT_EQ(db.open(dataFile(QStringLiteral("wwbb11.dat"))), lookup::CodeDatabase::OpenResult::Opened);
+    ASSERT_EQ(db.open(dataFile(QStringLiteral("wwbb11.dat"))),
+              lookup::CodeDatabase::OpenResult::Opened);
     ASSERT_EQ(db.recordCount(), count());
     QSet<QString> withPoints;
     for (int n = 1; n <= count(); ++n) {
@@ -133,7 +139,8 @@ TEST_F(DatabaseTest, ReaderFindsEveryRecordAndPicturesHavePoints) {
     }
     // A character picture exists exactly for the characters that have fill points.
     QSet<QString> pictures;
-    for (const QString& name : QDir(dataFile(QStringLiteral("bmp"))).entryList({QStringLiteral("?.bmp")}))
+    for (const QString& name :
+         QDir(dataFile(QStringLiteral("bmp"))).entryList({QStringLiteral("?.bmp")}))
         pictures.insert(name.left(1));
     EXPECT_EQ(pictures, withPoints);
 }

@@ -10,9 +10,8 @@ std::optional<QHash<QString, QStringList>> readWubiCodes() {
     if (!file.open(QIODevice::ReadOnly))
         return std::nullopt;
     auto valid = [](QByteArrayView code) {
-        return !code.isEmpty() && std::all_of(code.begin(), code.end(), [](char c) {
-            return c >= 'a' && c <= 'y';
-        });
+        return !code.isEmpty() &&
+               std::all_of(code.begin(), code.end(), [](char c) { return c >= 'a' && c <= 'y'; });
     };
     QHash<QString, QStringList> codes;
     const QByteArray all = file.readAll();

@@ -3,8 +3,8 @@
 #include "charpicture.h"
 #include "codefile.h"
 #include "codetable.h"
-#include "handsplits.h"
 #include "command.h"
+#include "handsplits.h"
 #include "radicalshapes.h"
 #include "segmentation.h"
 #include "strokedata.h"
@@ -25,8 +25,8 @@ namespace datagen {
 
 namespace {
 
-constexpr int kWantedCharacters = 960;  // characters drilled in zg2.txt
-constexpr int kScanLimit = 3500;        // most frequent characters looked at
+constexpr int kWantedCharacters = 960; // characters drilled in zg2.txt
+constexpr int kScanLimit = 3500;       // most frequent characters looked at
 constexpr std::uint32_t kOrderSeed = 20261207;
 
 bool isGb2312Hanzi(const QString& c) {
@@ -51,7 +51,9 @@ struct Item {
     QString character;
 };
 
-QString itemText(const Item& i) { return QString(i.key) + QString::number(i.part) + i.character; }
+QString itemText(const Item& i) {
+    return QString(i.key) + QString::number(i.part) + i.character;
+}
 
 // Mixed but reproducible order: a seeded shuffle (the Mersenne Twister's output is fixed by the
 // standard; the index is drawn by plain modulo so no library distribution is involved), then
@@ -67,8 +69,8 @@ void mixItems(QList<Item>& items) {
         if (!clash(i - 1, i))
             continue;
         for (qsizetype j = i + 1; j < items.size(); ++j) {
-            const bool fitsHere = items[j].key != items[i - 1].key &&
-                                  items[j].character != items[i - 1].character;
+            const bool fitsHere =
+                items[j].key != items[i - 1].key && items[j].character != items[i - 1].character;
             if (fitsHere) {
                 std::swap(items[i], items[j]);
                 break;
@@ -121,7 +123,8 @@ DATAGEN_COMMAND(characters, "characters",
                 "<radicals.tsv> <data-folder> [review-folder]: zg2.txt, character pictures, "
                 "wwbb11.dat") {
     if (args.size() < 2) {
-        QTextStream(stderr) << "usage: datagen characters <radicals.tsv> <data-folder> [review-folder]\n";
+        QTextStream(stderr)
+            << "usage: datagen characters <radicals.tsv> <data-folder> [review-folder]\n";
         return 2;
     }
     QTextStream out(stdout);
@@ -131,7 +134,8 @@ DATAGEN_COMMAND(characters, "characters",
     const CodeTable table = CodeTable::read(CodeTable::defaultPath());
     const StrokeData strokeData;
     if (!strokeData.isValid())
-        throw radiane::FatalError(strokeData.folder(), QStringLiteral("no stroke data (RADIANE_STROKES)"));
+        throw radiane::FatalError(strokeData.folder(),
+                                  QStringLiteral("no stroke data (RADIANE_STROKES)"));
     const QList<RadicalShape> shapes = radicalShapes(radicalTable, strokeData);
     const QSet<QString> radicalTexts = radicalCharacters(radicalTable);
     const Segmenter segmenter(shapes);
@@ -243,7 +247,8 @@ DATAGEN_COMMAND(characters, "characters",
         // The characters split by hand and those around a walk-around, all parts each.
         QList<Item> special;
         for (const Item& i : items)
-            if (handSplit(i.character) || byChar.value(i.character)->code.contains(QLatin1Char('p')))
+            if (handSplit(i.character) ||
+                byChar.value(i.character)->code.contains(QLatin1Char('p')))
                 special.append(i);
         writeSheet(QDir(review).filePath(QStringLiteral("characters-enclosures.png")), special,
                    byChar, 400);
@@ -260,8 +265,8 @@ DATAGEN_COMMAND(characters, "characters",
         << handMade << " split by hand)\n";
     for (const auto& [why, n] : rejected)
         out << "  left out, " << why << ": " << n << "\n";
-    out << "items: " << items.size() << "; per part 1-4: " << perPart[1] << " " << perPart[2]
-        << " " << perPart[3] << " " << perPart[4] << "\n";
+    out << "items: " << items.size() << "; per part 1-4: " << perPart[1] << " " << perPart[2] << " "
+        << perPart[3] << " " << perPart[4] << "\n";
     out << "items per key:";
     for (const auto& [k, n] : perKey)
         out << " " << k << "=" << n;
@@ -297,7 +302,8 @@ DATAGEN_COMMAND(split, "split",
                 out << " [";
                 for (int part = 1; part <= 4; ++part) {
                     const PartRange r = partRange(s, part);
-                    out << (r.isEmpty() ? QStringLiteral("-") : QStringLiteral("%1-%2").arg(r.first + 1).arg(r.end))
+                    out << (r.isEmpty() ? QStringLiteral("-")
+                                        : QStringLiteral("%1-%2").arg(r.first + 1).arg(r.end))
                         << (part < 4 ? " " : "");
                 }
                 out << "]";
@@ -305,9 +311,11 @@ DATAGEN_COMMAND(split, "split",
             out << "\n";
             for (int first = 0; verbose && first < strokes->count(); ++first)
                 for (int count = 1; first + count <= strokes->count() && count <= 10; ++count) {
-                    const QStringList m = matchingRadicals(shapes, strokes->medians, first, count, QChar());
+                    const QStringList m =
+                        matchingRadicals(shapes, strokes->medians, first, count, QChar());
                     if (!m.isEmpty())
-                        out << "    " << first + 1 << "-" << first + count << ": " << m.join(QLatin1Char(' ')) << "\n";
+                        out << "    " << first + 1 << "-" << first + count << ": "
+                            << m.join(QLatin1Char(' ')) << "\n";
                 }
         }
     return 0;

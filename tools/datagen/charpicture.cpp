@@ -33,8 +33,8 @@ QList<QList<QPoint>> components(const QImage& img, int index) {
             while (!stack.isEmpty()) {
                 const QPoint p = stack.takeLast();
                 comp.append(p);
-                const QPoint next[4] = {{p.x() + 1, p.y()}, {p.x() - 1, p.y()},
-                                        {p.x(), p.y() + 1}, {p.x(), p.y() - 1}};
+                const QPoint next[4] = {
+                    {p.x() + 1, p.y()}, {p.x() - 1, p.y()}, {p.x(), p.y() + 1}, {p.x(), p.y() - 1}};
                 for (const QPoint& q : next) {
                     if (q.x() < 0 || q.y() < 0 || q.x() >= w || q.y() >= h)
                         continue;
@@ -70,8 +70,8 @@ QPoint deepestPoint(const QList<QPoint>& comp, int w, int h) {
     for (qsizetype i = 0; i < frontier.size(); ++i) {
         const QPoint p = frontier[i];
         const int d = dist[size_t(p.y()) * w + p.x()];
-        const QPoint next[4] = {{p.x() + 1, p.y()}, {p.x() - 1, p.y()}, {p.x(), p.y() + 1},
-                                {p.x(), p.y() - 1}};
+        const QPoint next[4] = {
+            {p.x() + 1, p.y()}, {p.x() - 1, p.y()}, {p.x(), p.y() + 1}, {p.x(), p.y() - 1}};
         for (const QPoint& q : next)
             if (inside(q.x(), q.y()) && dist[size_t(q.y()) * w + q.x()] == 0) {
                 dist[size_t(q.y()) * w + q.x()] = d + 1;
@@ -93,7 +93,8 @@ QPoint deepestPoint(const QList<QPoint>& comp, int w, int h) {
         const int d = dist[size_t(p.y()) * w + p.x()];
         const double c = (p.x() - cx) * (p.x() - cx) + (p.y() - cy) * (p.y() - cy);
         if (d > bestD || (d == bestD && c < bestC) ||
-            (d == bestD && c == bestC && (p.y() < best.y() || (p.y() == best.y() && p.x() < best.x())))) {
+            (d == bestD && c == bestC &&
+             (p.y() < best.y() || (p.y() == best.y() && p.x() < best.x())))) {
             best = p;
             bestD = d;
             bestC = c;
@@ -104,7 +105,9 @@ QPoint deepestPoint(const QList<QPoint>& comp, int w, int h) {
 
 } // namespace
 
-int partGrey(int group) { return kGreyBase + group; }
+int partGrey(int group) {
+    return kGreyBase + group;
+}
 
 std::optional<CharPicture> drawCharacter(const CharStrokes& strokes, const Split& split) {
     QImage img(kPictureWidth, kPictureHeight, QImage::Format_Indexed8);
@@ -151,8 +154,8 @@ std::optional<CharPicture> drawCharacter(const CharStrokes& strokes, const Split
         for (const QList<QPoint>& comp : components(img, index)) {
             bool hasInside = false;
             for (const QPoint& p : comp) {
-                const QPoint next[4] = {{p.x() + 1, p.y()}, {p.x() - 1, p.y()},
-                                        {p.x(), p.y() + 1}, {p.x(), p.y() - 1}};
+                const QPoint next[4] = {
+                    {p.x() + 1, p.y()}, {p.x() - 1, p.y()}, {p.x(), p.y() + 1}, {p.x(), p.y() - 1}};
                 hasInside = std::all_of(next, next + 4, [&](const QPoint& q) {
                     return img.valid(q) && img.pixelIndex(q) == index;
                 });
@@ -163,8 +166,8 @@ std::optional<CharPicture> drawCharacter(const CharStrokes& strokes, const Split
                 continue;
             int votes[6] = {0, 0, 0, 0, 0, 0};
             for (const QPoint& p : comp) {
-                const QPoint next[4] = {{p.x() + 1, p.y()}, {p.x() - 1, p.y()},
-                                        {p.x(), p.y() + 1}, {p.x(), p.y() - 1}};
+                const QPoint next[4] = {
+                    {p.x() + 1, p.y()}, {p.x() - 1, p.y()}, {p.x(), p.y() + 1}, {p.x(), p.y() - 1}};
                 for (const QPoint& q : next)
                     if (img.valid(q) && img.pixelIndex(q) != index && img.pixelIndex(q) != 0)
                         ++votes[img.pixelIndex(q)];

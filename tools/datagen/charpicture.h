@@ -23,8 +23,8 @@ inline constexpr int kGreyBase = 128;
 int partGrey(int group); // group 0..4 -> grey level
 
 struct CharPicture {
-    QImage image;                 // Format_Indexed8, white background
-    QList<QPoint> seeds[4];       // pixel points, one inside each piece of parts 1..4
+    QImage image;           // Format_Indexed8, white background
+    QList<QPoint> seeds[4]; // pixel points, one inside each piece of parts 1..4
 };
 
 // Draws the character and finds its fill points. Empty when some part would need more than

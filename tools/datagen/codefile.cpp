@@ -56,8 +56,9 @@ QByteArray codeDatabaseBytes(QList<CodeEntry> entries) {
     for (const CodeEntry& e : entries) {
         const QByteArray hanzi = field(e.hanzi, 2);
         if (uchar(hanzi[0]) < 0x81 || hanzi[1] == ' ')
-            throw radiane::FatalError(QStringLiteral("wwbb11.dat"),
-                                      QStringLiteral("not a double-byte character: %1").arg(e.hanzi));
+            throw radiane::FatalError(
+                QStringLiteral("wwbb11.dat"),
+                QStringLiteral("not a double-byte character: %1").arg(e.hanzi));
         QByteArray rec = hanzi;
         rec += field(e.code1, kCodeWidth);
         rec += field(e.code2, kCodeWidth);

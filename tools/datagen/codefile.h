@@ -10,9 +10,9 @@ namespace datagen {
 // One character of the code database as the generator knows it.
 struct CodeEntry {
     QString hanzi;
-    QString code1;         // full code
-    QString code2;         // shortest code, when shorter than the full one
-    QString code3;         // the next short code, when the character has two
+    QString code1;          // full code
+    QString code2;          // shortest code, when shorter than the full one
+    QString code3;          // the next short code, when the character has two
     QList<QPoint> seeds[4]; // fill points of radicals 1..4, in picture pixels
 };
 

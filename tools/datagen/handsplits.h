@@ -11,9 +11,9 @@ namespace datagen {
 // before use.
 struct HandSplit {
     QString character;
-    QString code;                // the full code the split was made for
+    QString code; // the full code the split was made for
     int radicalCount = 0;
-    QList<QList<int>> parts;     // strokes of parts 1..4, 0-based
+    QList<QList<int>> parts; // strokes of parts 1..4, 0-based
 };
 
 std::optional<HandSplit> handSplit(const QString& character);

@@ -15,20 +15,20 @@ struct ExtraSource {
     int last;
 };
 const ExtraSource kExtraSources[] = {
-    {"⺩", "理", 1, 4},  // 王 as a left side
-    {"⻗", "雪", 1, 8},  // 雨 as a top
-    {"𠂇", "左", 1, 2},  // top of 左 and 右
-    {"丆", "石", 1, 2},  // top of 石
-    {"𠂉", "每", 1, 2},  // top of 每 and 年
-    {"𠆢", "会", 1, 2},  // 人 as a roof
-    {"龵", "看", 1, 4},  // 手 as a top
-    {"𠂆", "后", 1, 2},  // top of 后
-    {"⺇", "朵", 1, 2},  // 几 without its hook
-    {"𠤎", "化", 3, 4},  // right side of 化
-    {"龰", "走", 4, 7},  // bottom of 走
-    {"𧘇", "衣", 3, 6},  // 衣 without its top
-    {"⺢", "录", 4, 8},  // 水 as a bottom
-    {"龴", "通", 1, 2},  // top of 通 and 勇
+    {"⺩", "理", 1, 4}, // 王 as a left side
+    {"⻗", "雪", 1, 8}, // 雨 as a top
+    {"𠂇", "左", 1, 2}, // top of 左 and 右
+    {"丆", "石", 1, 2}, // top of 石
+    {"𠂉", "每", 1, 2}, // top of 每 and 年
+    {"𠆢", "会", 1, 2}, // 人 as a roof
+    {"龵", "看", 1, 4}, // 手 as a top
+    {"𠂆", "后", 1, 2}, // top of 后
+    {"⺇", "朵", 1, 2}, // 几 without its hook
+    {"𠤎", "化", 3, 4}, // right side of 化
+    {"龰", "走", 4, 7}, // bottom of 走
+    {"𧘇", "衣", 3, 6}, // 衣 without its top
+    {"⺢", "录", 4, 8}, // 水 as a bottom
+    {"龴", "通", 1, 2}, // top of 通 and 勇
 };
 
 } // namespace
@@ -43,7 +43,8 @@ QList<RadicalShape> radicalShapes(const std::vector<Radical>& table, const Strok
             first = r.firstStroke;
             last = r.lastStroke;
         }
-        if (r.fromGlyph() && !QFile::exists(strokes.folder() + QLatin1Char('/') + from + QStringLiteral(".json"))) {
+        if (r.fromGlyph() &&
+            !QFile::exists(strokes.folder() + QLatin1Char('/') + from + QStringLiteral(".json"))) {
             for (const ExtraSource& e : kExtraSources)
                 if (r.glyph == QString::fromUtf8(e.radical)) {
                     from = QString::fromUtf8(e.character);

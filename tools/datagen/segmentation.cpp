@@ -35,7 +35,8 @@ QList<QPointF> resample(const QList<QPointF>& line, int n) {
     double walked = 0;
     for (int k = 0; k < n; ++k) {
         const double target = total * k / (n - 1);
-        while (seg < line.size() - 1 && walked + QLineF(line[seg - 1], line[seg]).length() < target) {
+        while (seg < line.size() - 1 &&
+               walked + QLineF(line[seg - 1], line[seg]).length() < target) {
             walked += QLineF(line[seg - 1], line[seg]).length();
             ++seg;
         }
@@ -46,7 +47,9 @@ QList<QPointF> resample(const QList<QPointF>& line, int n) {
     return out;
 }
 
-double angleOf(QPointF v) { return std::atan2(v.y(), v.x()); }
+double angleOf(QPointF v) {
+    return std::atan2(v.y(), v.x());
+}
 
 double angleDiff(double a, double b) {
     double d = std::fabs(a - b);
@@ -249,7 +252,8 @@ QList<Split> Segmenter::candidates(const CharStrokes& strokes, const QString& co
     // fits[first][count][key]; key index 25 = any radical.
     QHash<qint64, bool> memo;
     auto fits = [&](int first, int count, QChar key) {
-        const qint64 id = (qint64(first) * 64 + count) * 64 + (key.isNull() ? 63 : key.unicode() - 'a');
+        const qint64 id =
+            (qint64(first) * 64 + count) * 64 + (key.isNull() ? 63 : key.unicode() - 'a');
         auto it = memo.constFind(id);
         if (it != memo.cend())
             return it.value();
@@ -340,7 +344,8 @@ bool Segmenter::checkExplicit(const CharStrokes& strokes, const QString& code,
             if (r.key == code[p] && r.medians.size() == medians.size() &&
                 strokesMatch(medians, 0, r))
                 fits = true;
-        if (medians.size() == 1 && QStringLiteral("ghtyn").indexOf(code[p]) == strokeClass(medians[0]) - 1)
+        if (medians.size() == 1 &&
+            QStringLiteral("ghtyn").indexOf(code[p]) == strokeClass(medians[0]) - 1)
             fits = true;
         if (!fits)
             return false;
@@ -362,7 +367,8 @@ std::optional<Split> Segmenter::split(const CharStrokes& strokes, const QString&
 
 namespace datagen {
 QStringList matchingRadicals(const QList<RadicalShape>& radicals,
-                             const QList<QList<QPointF>>& medians, int first, int count, QChar key) {
+                             const QList<QList<QPointF>>& medians, int first, int count,
+                             QChar key) {
     QStringList out;
     for (const RadicalShape& r : radicals)
         if (r.medians.size() == count && (key.isNull() || r.key == key) &&

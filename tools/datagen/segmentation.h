@@ -28,7 +28,7 @@ bool strokesMatch(const QList<QList<QPointF>>& character, int first, const Radic
 // The radicals of one character as consecutive runs of strokes, or, for a character whose
 // radicals interleave (an enclosure closed after its inside), as explicit stroke sets.
 struct Split {
-    QList<int> runStart;  // first stroke of each radical; runs end where the next begins
+    QList<int> runStart; // first stroke of each radical; runs end where the next begins
     int strokeCount = 0;
     QList<QList<int>> explicitParts; // when set: the strokes of parts 1..4 (0-based), in order
     int radicalCount() const { return int(runStart.size()); }

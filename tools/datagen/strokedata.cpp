@@ -12,7 +12,9 @@ namespace {
 
 constexpr double kTop = 900.0; // the package's top edge; its bottom edge is -124
 
-QPointF flip(double x, double y) { return {x, kTop - y}; }
+QPointF flip(double x, double y) {
+    return {x, kTop - y};
+}
 
 } // namespace
 

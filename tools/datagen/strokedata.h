@@ -14,9 +14,9 @@ namespace datagen {
 // painting coordinates directly.
 struct CharStrokes {
     QString character;
-    QList<QPainterPath> strokes;          // outline of each stroke, in writing order
-    QList<QList<QPointF>> medians;        // centre line of each stroke, in writing order
-    QList<int> radStrokes;                // strokes the package marks as the main radical
+    QList<QPainterPath> strokes;   // outline of each stroke, in writing order
+    QList<QList<QPointF>> medians; // centre line of each stroke, in writing order
+    QList<int> radStrokes;         // strokes the package marks as the main radical
 
     int count() const { return int(strokes.size()); }
     // Union of strokes first..last (0-based, inclusive).
