@@ -5,6 +5,7 @@
 #include <QSet>
 #include <QStringDecoder>
 #include <QStringList>
+#include <algorithm>
 
 namespace radiane::appearance {
 
@@ -207,7 +208,15 @@ SkinParse loadSkinFile(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return refuse(QStringLiteral("无法读取（%1）").arg(file.errorString()));
-    const QByteArray bytes = file.read(kMaxSkinFileBytes + 1);
+    // In pieces: asking for the whole limit at once would allocate it every time.
+    QByteArray bytes;
+    while (bytes.size() <= kMaxSkinFileBytes) {
+        const QByteArray piece =
+            file.read(std::min<qint64>(16 * 1024, kMaxSkinFileBytes + 1 - bytes.size()));
+        if (piece.isEmpty())
+            break;
+        bytes += piece;
+    }
     if (file.error() != QFileDevice::NoError)
         return refuse(QStringLiteral("无法读取（%1）").arg(file.errorString()));
     return parseSkin(bytes);

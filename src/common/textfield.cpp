@@ -5,6 +5,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
+
 namespace radiane {
 
 namespace {
@@ -56,7 +58,16 @@ FieldRead readFirstField(const QString& path) {
     if (!file.open(QIODevice::ReadOnly))
         return failure(FieldRead::Status::Unreadable,
                        QStringLiteral("无法读取（%1）").arg(file.errorString()));
-    const QByteArray bytes = file.read(kMaxTextFileBytes + 1);
+    // In pieces: asking for the whole limit at once would allocate it for every
+    // small settings file.
+    QByteArray bytes;
+    while (bytes.size() <= kMaxTextFileBytes) {
+        const QByteArray piece =
+            file.read(std::min<qint64>(64 * 1024, kMaxTextFileBytes + 1 - bytes.size()));
+        if (piece.isEmpty())
+            break;
+        bytes += piece;
+    }
     if (file.error() != QFileDevice::NoError)
         return failure(FieldRead::Status::Unreadable,
                        QStringLiteral("无法读取（%1）").arg(file.errorString()));

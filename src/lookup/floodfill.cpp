@@ -122,8 +122,11 @@ int FloodFillAt(PictureSurface& surface, int x, int y, QRgb fillColour,
     const QRgb under = image.pixel(start);
     if (under == paint)
         return 0; // the region already has the fill colour
+    // pixel() reads an RGB32 pixel as opaque whatever its unused top byte holds
+    // (a short or damaged bitmap leaves it unset); compare the same way.
+    const QRgb opaque = image.format() == QImage::Format_RGB32 ? 0xff000000u : 0u;
     return scanlineFill<false>(image, start.x(), start.y(), paint,
-                               [under](QRgb p) { return p == under; });
+                               [under, opaque](QRgb p) { return (p | opaque) == under; });
 }
 
 } // namespace radiane::lookup

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <limits>
 #include <string>
+#include <system_error>
 
 namespace radiane::lookup {
 
@@ -46,7 +47,16 @@ std::int16_t readCoordinate(QStringView text) {
         return 0;
     // from_chars ignores the locale, unlike stod.
     double magnitude = 0;
-    std::from_chars(number.data(), number.data() + number.size(), magnitude);
+    const std::from_chars_result read =
+        std::from_chars(number.data(), number.data() + number.size(), magnitude);
+    // A number too large for a double still clamps to the top of the range (a
+    // failed conversion leaves magnitude at 0); one too small is 0 anyway.
+    if (read.ec == std::errc::result_out_of_range) {
+        const std::string whole = number.substr(0, number.find('.'));
+        magnitude = whole.find_first_not_of('0') == std::string::npos
+                        ? 0.0
+                        : std::numeric_limits<double>::infinity();
+    }
     // nearbyint rounds a half to the even neighbour in the default rounding mode.
     const double value = std::nearbyint(negative ? -magnitude : magnitude);
     constexpr double lowest = std::numeric_limits<std::int16_t>::lowest();
