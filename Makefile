@@ -26,6 +26,7 @@ run: build
 	@$(BUILD)/radiane
 
 test: build
+	@bash scripts/cups-pdf-printer >/dev/null || echo "make test: no CUPS PDF printer; the CUPS printing test will be skipped"
 	@cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 
 data: deps
