@@ -2,11 +2,14 @@
 # make test  - the same set-up, then every test
 # make data  - regenerate the shipped data (needs npm and the Wubi code table)
 # make bench - build and run the benchmarks
+# make test-sanitize - the whole test suite under ASan + UBSan (in build-asan)
+# make fuzz-smoke    - build the fuzz targets (clang, in build-fuzz), 20 s each
+# make fuzz          - long fuzz runs, FUZZ_SECONDS per target (default 600)
 BUILD ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: deps configure build run test data bench clean
+.PHONY: deps configure build run test data bench clean test-sanitize fuzz-smoke fuzz
 
 deps:
 	@bash scripts/install-deps
@@ -39,3 +42,18 @@ bench: deps
 
 clean:
 	@rm -rf $(BUILD)
+
+ASAN_BUILD ?= build-asan
+FUZZ_BUILD ?= build-fuzz
+FUZZ_SECONDS ?= 600
+# Fuzz targets run side by side, each on one core.
+FUZZ_JOBS ?= 2
+
+test-sanitize: deps
+	@bash scripts/sanitize-test $(ASAN_BUILD)
+
+fuzz-smoke: deps
+	@bash scripts/fuzz -j $(FUZZ_JOBS) $(FUZZ_BUILD) 20
+
+fuzz: deps
+	@bash scripts/fuzz -j $(FUZZ_JOBS) $(FUZZ_BUILD) $(FUZZ_SECONDS)
