@@ -285,7 +285,7 @@ class Radiane:
             shutil.chown(runtime, user[0], user[1])
             command = ["setpriv", "--reuid=" + user[0], "--regid=" + user[1], "--clear-groups",
                        "--reset-env", "env", "DISPLAY=" + session.display,
-                       "XDG_RUNTIME_DIR=" + runtime, "QT_QPA_PLATFORM=xcb",
+                       "XDG_RUNTIME_DIR=" + runtime, "QT_QPA_PLATFORM=xcb", "LANG=C.UTF-8",
                        "HOME=" + runtime] + command
         env["XDG_RUNTIME_DIR"] = runtime
         self.runtime = runtime
@@ -656,49 +656,15 @@ def scenario_setup2(args, rng):
 
 def scenario_no_face(args, rng):
     args.short = True
-    # The default face.txt names pixos.urf; the file on disk is PixOS.urf, so
-    # the program runs unskinned and saves the no-skin name.
-    return run_learner_session(args, "no-face", b"1\r\n", None, "取消皮肤.urf", rng)
+    # The default face.txt names pixos.urf, which finds the skin file PixOS.urf;
+    # the close writes the name back as it was read.
+    return run_learner_session(args, "no-face", b"1\r\n", None, "pixos.urf", rng)
 
 
 def scenario_no_setup(args, rng):
-    """Without setup.txt the program stops while loading, with a message."""
-    work = tempfile.mkdtemp(prefix="radiane-e2e-no-setup-")
-    shots = os.path.join(args.artifacts, "no-setup")
-    shutil.rmtree(shots, ignore_errors=True)
-    os.makedirs(shots)
-    folder = make_program_folder(args.program, os.path.join(work, "program"), None,
-                                 b"pixos.urf\r\n")
-    before = manifest(folder)
-    problems = []
-    session = XSession(work, use_wm=not args.no_wm)
-    app = None
-    try:
-        app = Radiane(session, folder, os.path.join(shots, "radiane.log"))
-        box = wait_message_box(session, app)
-        session.screenshot(os.path.join(shots, "message.png"))
-        if session.windows(MAIN_TITLE):
-            problems.append("the main window appeared although setup.txt is missing")
-        output = app.output()
-        if "setup.txt" not in output:
-            problems.append("the message does not name setup.txt: %r" % output)
-        session.xdo("key", "--window", box, "Return", check=False)
-        subprocess.run(["xdotool", "windowfocus", str(box)], env=session.env,
-                       capture_output=True)
-        session.xdo("key", "Return")
-        status = app.wait_exit()
-        if status == 0:
-            problems.append("radiane ended with status 0 after a failed start")
-        problems += compare_manifests(before, manifest(folder), set())
-    except Failure as e:
-        problems.append(str(e))
-    finally:
-        if app is not None:
-            app.kill()
-        session.close()
-    if not problems:
-        shutil.rmtree(work, ignore_errors=True)
-    return problems
+    # A missing setup.txt starts the single-radical drill; the close writes it.
+    args.short = True
+    return run_learner_session(args, "no-setup", None, b"PixOS.urf\r\n", "PixOS.urf", rng)
 
 
 def wait_message_box(session, app, timeout=90):
@@ -712,7 +678,177 @@ def wait_message_box(session, app, timeout=90):
     return poll(found, timeout, "a message box")
 
 
+def scenario_read_only(args, rng):
+    """A program folder the user may not write to, run by an unprivileged user:
+    the drill runs, and the close ends with a message naming the file it could
+    not write; nothing in the folder changes. Then the same folder without
+    face.txt: the start ends with a message, nothing is created."""
+    if os.geteuid() != 0:
+        print("SKIP: the read-only run needs root to switch to an unprivileged user")
+        return SKIP
+    if not shutil.which("setpriv"):
+        print("SKIP: setpriv is not installed")
+        return SKIP
+    work = tempfile.mkdtemp(prefix="radiane-e2e-read-only-")
+    os.chmod(work, 0o755)
+    shots = os.path.join(args.artifacts, "read-only")
+    shutil.rmtree(shots, ignore_errors=True)
+    os.makedirs(shots)
+    folder = make_program_folder(args.program, os.path.join(work, "program"), b"2\r\n",
+                                 b"PixOS.urf\r\n")
+    for root, dirs, files in os.walk(folder):
+        os.chmod(root, 0o755)
+        for name in files:
+            os.chmod(os.path.join(root, name), 0o755 if name == "radiane" else 0o644)
+    before = manifest(folder)
+    user = ("nobody", "nogroup")
+    problems = []
+    session = XSession(work, use_wm=not args.no_wm)
+    app = None
+    try:
+        app = Radiane(session, folder, os.path.join(shots, "radiane.log"), user=user)
+        app.wait_main_window()
+        learner = Learner(app, rng, shots)
+        app.park_pointer()
+        learner.answer_slots(6)
+        close_as_user(session, app)
+        box = wait_message_box(session, app)
+        session.screenshot(os.path.join(shots, "close-message.png"))
+        if "face.txt" not in app.output():
+            problems.append("the message at close does not name face.txt: %r" % app.output())
+        dismiss(session, box)
+        status = app.wait_exit()
+        if status == 0:
+            problems.append("radiane ended with status 0 although it could not save")
+        problems += compare_manifests(before, manifest(folder), set())
+        app.kill()
+
+        # The same folder without face.txt: it cannot be created.
+        os.remove(os.path.join(folder, "face.txt"))
+        before = manifest(folder)
+        app = Radiane(session, folder, os.path.join(shots, "radiane-no-face.log"), user=user)
+        box = wait_message_box(session, app)
+        session.screenshot(os.path.join(shots, "start-message.png"))
+        if "face.txt" not in app.output():
+            problems.append("the message at start does not name face.txt: %r" % app.output())
+        dismiss(session, box)
+        status = app.wait_exit()
+        if status == 0:
+            problems.append("radiane ended with status 0 after a failed start")
+        problems += compare_manifests(before, manifest(folder), set())
+    except Failure as e:
+        session.screenshot(os.path.join(shots, "failure.png"))
+        problems.append(str(e))
+        if app is not None:
+            problems.append("radiane output:\n" + app.output())
+    finally:
+        if app is not None:
+            app.kill()
+        session.close()
+    if not problems:
+        shutil.rmtree(work, ignore_errors=True)
+    return problems
+
+
+def dismiss(session, box):
+    """Presses OK in a message box."""
+    if session.wm:
+        session.xdo("windowactivate", "--sync", box, check=False)
+    else:
+        session.xdo("windowfocus", "--sync", box, check=False)
+    session.xdo("key", "Return")
+
+
+def start_ibus(session, work):
+    """Starts IBus with the Wubi table in the session; returns its address or None."""
+    if not (shutil.which("ibus-daemon") and shutil.which("ibus")):
+        return None, "ibus is not installed"
+    if not os.path.exists("/usr/share/ibus-table/tables/wubi-jidian86.db"):
+        return None, "the Wubi table (ibus-table-wubi) is not installed"
+    home = os.path.join(work, "home")
+    os.makedirs(home, exist_ok=True)
+    env = dict(session.env, HOME=home, XDG_CONFIG_HOME=os.path.join(home, ".config"),
+               XDG_CACHE_HOME=os.path.join(home, ".cache"), GSETTINGS_BACKEND="memory")
+    env.pop("IBUS_ADDRESS", None)
+    log = open(os.path.join(work, "ibus.log"), "wb")
+    daemon = subprocess.Popen(["ibus-daemon", "--panel=disable", "--emoji-extension=disable",
+                               "--replace", "--verbose"], env=env, stdout=log, stderr=log)
+    session.procs.append(daemon)
+
+    def address():
+        out = subprocess.run(["ibus", "address"], env=env, capture_output=True, text=True)
+        text = out.stdout.strip()
+        return text if out.returncode == 0 and text and "(null)" not in text else None
+
+    try:
+        addr = poll(address, 60, "the IBus daemon", interval=0.2)
+    except Failure:
+        return None, "the IBus daemon did not start (see ibus.log)"
+    env["IBUS_ADDRESS"] = addr
+
+    def engine_set():
+        subprocess.run(["ibus", "engine", "table:wubi-jidian86"], env=env, capture_output=True)
+        out = subprocess.run(["ibus", "engine"], env=env, capture_output=True, text=True)
+        return "wubi" in out.stdout
+
+    try:
+        poll(engine_set, 60, "the Wubi engine", interval=0.5)
+    except Failure:
+        return None, "IBus did not take the Wubi engine (see ibus.log)"
+    return env, None
+
+
+def scenario_ime(args, rng):
+    """The drill with a Chinese input method on: letters still arrive as letters."""
+    work = tempfile.mkdtemp(prefix="radiane-e2e-ime-")
+    shots = os.path.join(args.artifacts, "ime")
+    shutil.rmtree(shots, ignore_errors=True)
+    os.makedirs(shots)
+    folder = make_program_folder(args.program, os.path.join(work, "program"), b"1\r\n",
+                                 b"PixOS.urf\r\n")
+    problems = []
+    session = XSession(work, use_wm=not args.no_wm)
+    app = None
+    try:
+        env, why = start_ibus(session, work)
+        if env is None:
+            print("SKIP: the input method cannot be started: " + why)
+            return SKIP
+        session.env = dict(session.env, IBUS_ADDRESS=env["IBUS_ADDRESS"], QT_IM_MODULE="ibus",
+                           HOME=env["HOME"], XDG_CONFIG_HOME=env["XDG_CONFIG_HOME"])
+        app = Radiane(session, folder, os.path.join(shots, "radiane.log"))
+        app.wait_main_window()
+        learner = Learner(app, rng, shots)
+        app.park_pointer()
+        learner.ready()
+        out = subprocess.run(["ibus", "engine"], env=env, capture_output=True, text=True)
+        print("input method engine: " + out.stdout.strip())
+        learner.answer_slots(args.slots // 2, hint_shot="hint-ime")
+        mode_switch(app, learner, OPTION2_CLICK, "mode 2 to start")
+        learner.answer_slots(args.slots // 2)
+        learner.shot("drill-with-ime")
+        print("ime: %d keystrokes, %d slots answered" % (learner.keystrokes,
+                                                          learner.slots_answered))
+        close_as_user(session, app)
+        app.wait_exit()
+        expect_bytes(folder, "setup.txt", b"2\r\n", problems)
+    except Failure as e:
+        session.screenshot(os.path.join(shots, "failure.png"))
+        problems.append(str(e))
+        if app is not None:
+            problems.append("radiane output:\n" + app.output())
+    finally:
+        if app is not None:
+            app.kill()
+        session.close()
+    if not problems:
+        shutil.rmtree(work, ignore_errors=True)
+    return problems
+
+
 SCENARIOS = {
+    "read-only": scenario_read_only,
+    "ime": scenario_ime,
     "full": scenario_full,
     "setup2": scenario_setup2,
     "no-face": scenario_no_face,
@@ -744,6 +880,8 @@ def main():
     rng = random.Random(seed)
     started = time.monotonic()
     problems = SCENARIOS[args.scenario](args, rng)
+    if problems == SKIP:
+        return SKIP
     print("%s took %.1f s; screenshots in %s" % (args.scenario, time.monotonic() - started,
                                                  os.path.join(args.artifacts, args.scenario)))
     if problems:
