@@ -814,8 +814,7 @@ def scenario_ime(args, rng):
         if env is None:
             print("SKIP: the input method cannot be started: " + why)
             return SKIP
-        session.env = dict(session.env, IBUS_ADDRESS=env["IBUS_ADDRESS"], QT_IM_MODULE="ibus",
-                           HOME=env["HOME"], XDG_CONFIG_HOME=env["XDG_CONFIG_HOME"])
+        session.env = dict(session.env, IBUS_ADDRESS=env["IBUS_ADDRESS"], QT_IM_MODULE="ibus")
         app = Radiane(session, folder, os.path.join(shots, "radiane.log"))
         app.wait_main_window()
         learner = Learner(app, rng, shots)
