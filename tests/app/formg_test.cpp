@@ -102,8 +102,10 @@ TEST_F(FormgTest, ModeTwoWithoutRecordsPaintsNothing) {
 TEST_F(FormgTest, SwitchingToOption2IsWhatTheCloseWrites) {
     data.dir.write("setup.txt", "1\r\n");
     auto formg = open();
+    showActive(*formg);
     QTest::mouseClick(formg->Option2, Qt::LeftButton);
     EXPECT_TRUE(formg->Option2->isChecked());
+    EXPECT_TRUE(formg->Text1->hasFocus());
     EXPECT_EQ(formg->drill().mode(), drill::Mode::RadicalsInCharacters);
     EXPECT_EQ(formg->Label8, "1");
     closeByUser(*formg);
@@ -239,3 +241,4 @@ TEST_F(FormgTest, EmptyListEndsWithAMessageNamingIt) {
 }
 
 } // namespace
+

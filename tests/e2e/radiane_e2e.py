@@ -551,9 +551,10 @@ def choose_skin(app, learner, index):
     time.sleep(0.05)
 
     def menu_up():
-        out = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "."],
+        # The menu is a window of the program's own class with no title of its own.
+        out = subprocess.run(["xdotool", "search", "--onlyvisible", "--class", "^radiane$"],
                              env=session.env, capture_output=True, text=True).stdout.split()
-        return len(out) > len(session.windows(MAIN_TITLE)) + (1 if session.wm else 0)
+        return len(out) > len(session.windows(MAIN_TITLE))
 
     poll(menu_up, 30, "the skin menu")
     learner.shot("skin-menu")

@@ -167,8 +167,10 @@ void Formg::buildLayout() {
     connect(Option2, &QRadioButton::toggled, this, [this](bool checked) {
         onOptionToggled(drill::Mode::RadicalsInCharacters, checked);
     });
-    Option1->installEventFilter(this);
-    Option2->installEventFilter(this);
+    // After the button has taken the click: moving the focus during the release
+    // would cancel the click, and the mode would not change.
+    connect(Option1, &QRadioButton::released, this, &Formg::focusText1);
+    connect(Option2, &QRadioButton::released, this, &Formg::focusText1);
 
     // The answer box comes first in the tab order.
     setTabOrder(Text1, Command2);
@@ -299,10 +301,6 @@ bool Formg::eventFilter(QObject* watched, QEvent* event) {
         if (static_cast<QKeyEvent*>(event)->key() == Qt::Key_F1)
             showChart();
         return false;
-    }
-    if ((watched == Option1 || watched == Option2) &&
-        event->type() == QEvent::MouseButtonRelease) {
-        focusText1();
     }
     return QWidget::eventFilter(watched, event);
 }
