@@ -6,6 +6,7 @@
 #include "urlrecorder.h"
 
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QMessageBox>
@@ -211,6 +212,27 @@ bool linksLaidOutClear(const WebSettings& settings) {
         }
     }
     return whole;
+}
+
+// Skins set light text for dark windows; the captions on the white panels
+// must stay dark on white, or they vanish.
+TEST(Form16Layout, PanelCaptionsStayDarkOnWhiteUnderADarkPalette) {
+    const QPalette before = QApplication::palette();
+    QPalette dark = before;
+    dark.setColor(QPalette::Window, QColor(40, 40, 48));
+    dark.setColor(QPalette::WindowText, QColor(230, 230, 230));
+    dark.setColor(QPalette::Base, QColor(20, 20, 24));
+    QApplication::setPalette(dark);
+    Form16 dialog(nullptr, kSettings);
+    for (const char* name :
+         {"Label17_0", "Label18", "Label17_1", "Label17_2", "Label17_3", "Label17_4", "Label5"}) {
+        auto* label = dialog.findChild<QLabel*>(QString::fromLatin1(name));
+        ASSERT_TRUE(label) << name;
+        EXPECT_EQ(label->palette().color(QPalette::WindowText), QColor(Qt::black)) << name;
+    }
+    auto* Label5 = dialog.findChild<QLabel*>(u"Label5"_qs);
+    EXPECT_EQ(Label5->palette().color(Label5->backgroundRole()), QColor(Qt::white));
+    QApplication::setPalette(before);
 }
 
 TEST(Form16Layout, AddressesFitTheirPlaces) {

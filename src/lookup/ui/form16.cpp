@@ -94,6 +94,13 @@ QLabel* captionLabel(QWidget* parent, const char* name, const QString& text) {
     return label;
 }
 
+// A caption on a white panel: black, whatever text colour a skin gives the dialog.
+QLabel* panelCaption(QWidget* parent, const char* name, const QString& text) {
+    QLabel* label = captionLabel(parent, name, text);
+    setTextColour(label, Qt::black);
+    return label;
+}
+
 void addLink(QDialog* dialog, const WebSettings& settings, const LinkPlace& place,
              const QFont& font) {
     const LinkTarget target = siteLink(place.link, settings);
@@ -124,21 +131,23 @@ Form16::Form16(QWidget* owner, const WebSettings& settings) : QDialog(owner), se
     placeTwips(Label4, 1920, 90, 2160, 240);
 
     placeTwips(whitePanel(this, "Shape12"), 60, 480, 6165, 1155);
-    placeTwips(captionLabel(this, "Label17_0", QStringLiteral("软件主页1:")), 210, 705, 900, 180);
-    placeTwips(captionLabel(this, "Label18", QStringLiteral("联系邮箱:")), 3330, 705, 810, 180);
-    placeTwips(captionLabel(this, "Label17_1", QStringLiteral("软件主页2:")), 210, 990, 900, 180);
-    placeTwips(captionLabel(this, "Label17_2", QStringLiteral("五笔论坛:")), 3330, 990, 810, 180);
-    placeTwips(captionLabel(this, "Label17_3", QStringLiteral("编码查询:")), 210, 1275, 810, 180);
-    placeTwips(captionLabel(this, "Label17_4", QStringLiteral("五笔教程:")), 3330, 1275, 810, 180);
+    placeTwips(panelCaption(this, "Label17_0", QStringLiteral("软件主页1:")), 210, 705, 900, 180);
+    placeTwips(panelCaption(this, "Label18", QStringLiteral("联系邮箱:")), 3330, 705, 810, 180);
+    placeTwips(panelCaption(this, "Label17_1", QStringLiteral("软件主页2:")), 210, 990, 900, 180);
+    placeTwips(panelCaption(this, "Label17_2", QStringLiteral("五笔论坛:")), 3330, 990, 810, 180);
+    placeTwips(panelCaption(this, "Label17_3", QStringLiteral("编码查询:")), 210, 1275, 810, 180);
+    placeTwips(panelCaption(this, "Label17_4", QStringLiteral("五笔教程:")), 3330, 1275, 810, 180);
 
     const QFont font = linkFont(settings_);
     for (const LinkPlace& place : kLinks)
         addLink(this, settings_, place, font);
 
     placeTwips(whitePanel(this, "Shape1"), 60, 1770, 6165, 465);
-    auto* Label5 = captionLabel(this, "Label5", QStringLiteral("在线查询汉字五笔编码和拆字图："));
+    auto* Label5 = panelCaption(this, "Label5", QStringLiteral("在线查询汉字五笔编码和拆字图："));
     Label5->setAutoFillBackground(true);
-    Label5->setBackgroundRole(QPalette::Base);
+    QPalette white = Label5->palette();
+    white.setColor(QPalette::Window, Qt::white);
+    Label5->setPalette(white);
     placeTwips(Label5, 210, 1905, 2700, 180);
 
     Combo1 = new QComboBox(this);
