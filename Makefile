@@ -1,9 +1,10 @@
 # make run   - install what is missing, build, start the program
-# make test  - the same set-up, then every test
+# make test  - the same set-up, then every test: the suite, the suite again under
+#              ASan + UBSan, and a 20-second run of each fuzz target
 # make data  - regenerate the shipped data (needs npm and the Wubi code table)
 # make bench - build and run the benchmarks
-# make test-sanitize - the whole test suite under ASan + UBSan (in build-asan)
-# make fuzz-smoke    - build the fuzz targets (clang, in build-fuzz), 20 s each
+# make test-sanitize - the whole test suite under ASan + UBSan (clang, in build-asan)
+# make fuzz-smoke    - the fuzz targets (built in build-asan too), 20 s each
 # make fuzz          - long fuzz runs, FUZZ_SECONDS per target (default 600)
 BUILD ?= build
 JOBS ?= $(shell nproc)
@@ -31,6 +32,10 @@ run: build
 test: build
 	@bash scripts/cups-pdf-printer >/dev/null || echo "make test: no CUPS PDF printer; the CUPS printing test will be skipped"
 	@cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+	@echo "== the suite under AddressSanitizer and UndefinedBehaviorSanitizer ($(ASAN_BUILD))"
+	@bash scripts/sanitize-test $(ASAN_BUILD)
+	@echo "== fuzz smoke: $(SMOKE_SECONDS) s per target"
+	@bash scripts/fuzz -j $(FUZZ_JOBS) $(ASAN_BUILD) $(SMOKE_SECONDS)
 
 data: deps
 	@bash scripts/make-data $(BUILD)
@@ -43,9 +48,10 @@ bench: deps
 clean:
 	@rm -rf $(BUILD)
 
+# One clang build folder holds the sanitized suite and the fuzz targets.
 ASAN_BUILD ?= build-asan
-FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 600
+SMOKE_SECONDS ?= 20
 # Fuzz targets run side by side, each on one core.
 FUZZ_JOBS ?= 2
 
@@ -53,7 +59,7 @@ test-sanitize: deps
 	@bash scripts/sanitize-test $(ASAN_BUILD)
 
 fuzz-smoke: deps
-	@bash scripts/fuzz -j $(FUZZ_JOBS) $(FUZZ_BUILD) 20
+	@bash scripts/fuzz -j $(FUZZ_JOBS) $(ASAN_BUILD) $(SMOKE_SECONDS)
 
 fuzz: deps
-	@bash scripts/fuzz -j $(FUZZ_JOBS) $(FUZZ_BUILD) $(FUZZ_SECONDS)
+	@bash scripts/fuzz -j $(FUZZ_JOBS) $(ASAN_BUILD) $(FUZZ_SECONDS)
