@@ -5,6 +5,7 @@
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
+#include <QLibrary>
 #include <QPrinterInfo>
 
 #ifdef RADIANE_HAVE_CUPS
@@ -12,6 +13,22 @@
 #endif
 
 namespace radiane::chart {
+
+namespace {
+
+#ifdef RADIANE_HAVE_CUPS
+// The print client library is looked up when a job has been handed over, not
+// linked: Qt's print plugin has loaded it by then, and the program starts
+// without the thirty libraries it would bring in.
+bool printServiceRefusedJob() {
+    using LastError = ipp_status_t (*)();
+    const auto lastError =
+        reinterpret_cast<LastError>(QLibrary::resolve(QStringLiteral("cups"), 2, "cupsLastError"));
+    return lastError && lastError() >= IPP_STATUS_ERROR_BAD_REQUEST;
+}
+#endif
+
+} // namespace
 
 std::unique_ptr<QPrinter> defaultPrinter() {
     const QPrinterInfo info = QPrinterInfo::defaultPrinter();
@@ -41,8 +58,7 @@ bool printChart(QPrinter& printer, const QImage& chart) {
 #ifdef RADIANE_HAVE_CUPS
     // Ending the document hands the job to the print service in this thread;
     // a queue that refuses it is an error Qt passes over in silence.
-    if (printer.outputFormat() == QPrinter::NativeFormat &&
-        cupsLastError() >= IPP_STATUS_ERROR_BAD_REQUEST)
+    if (printer.outputFormat() == QPrinter::NativeFormat && printServiceRefusedJob())
         return false;
 #endif
     return printer.printerState() != QPrinter::Error;
