@@ -8,7 +8,11 @@ SetupRead readDrillMode(const ProgramFolder& folder) {
     const FieldRead read = readFirstField(folder.file(kSetupFile));
     switch (read.status) {
     case FieldRead::Status::Ok:
-        return {read.value, std::nullopt};
+        // An empty first field (a bare line end, a leading comma, "") is nothing
+        // to read as well: left as it is, no drill would start.
+        if (!read.value.isEmpty())
+            return {read.value, std::nullopt};
+        [[fallthrough]];
     case FieldRead::Status::Missing:
     case FieldRead::Status::Empty:
         return {QStringLiteral("1"), std::nullopt};

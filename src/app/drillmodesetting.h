@@ -19,7 +19,7 @@ struct SetupRead {
     std::optional<QString> failure;
 };
 
-// A missing setup.txt, or one with nothing to read, reads as "1": a first run
+// A missing setup.txt, or one whose first field is empty, reads as "1": a first run
 // starts the single-radical drill and the close writes the file.
 SetupRead readDrillMode(const ProgramFolder& folder);
 

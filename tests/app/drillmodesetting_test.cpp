@@ -36,6 +36,9 @@ const SetupCase kCases[] = {
     {"Missing", std::nullopt, "1"},
     {"Empty", "", "1"},
     {"OnlyBlanks", "   ", "1"},
+    {"OnlyLineEnd", "\r\n", "1"},
+    {"LeadingComma", ",2\r\n", "1"},
+    {"EmptyQuotes", "\"\"\r\n", "1"},
 };
 
 INSTANTIATE_TEST_SUITE_P(Cases, ReadDrillMode, testing::ValuesIn(kCases),
