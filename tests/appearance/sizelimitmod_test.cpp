@@ -35,21 +35,15 @@ protected:
     using Log = std::vector<std::string>;
 };
 
-TEST_F(SizeLimitModTest, WindowSetWhileDisabledIsHookedOnEnable) {
+TEST_F(SizeLimitModTest, WindowSetWhileDisabledIsHookedOnceOnEnable) {
     mod.setFormhwnd(&a);
     EXPECT_EQ(mod.Formhwnd(), &a);
     EXPECT_TRUE(hooks.log.empty());
     EXPECT_FALSE(mod.hooked());
     mod.setEnabled(true);
+    mod.setEnabled(true);
     EXPECT_EQ(hooks.log, Log({"install a"}));
     EXPECT_TRUE(mod.hooked());
-}
-
-TEST_F(SizeLimitModTest, EnablingTwiceHooksOnce) {
-    mod.setFormhwnd(&a);
-    mod.setEnabled(true);
-    mod.setEnabled(true);
-    EXPECT_EQ(hooks.log, Log({"install a"}));
 }
 
 TEST_F(SizeLimitModTest, NewWindowMovesTheHookAndDisablingTakesItOff) {
@@ -77,8 +71,6 @@ TEST_F(SizeLimitModTest, LimitChangesReachTheHookedWindowOnly) {
     mod.setEnabled(true);
     mod.setMaxHeight(490);
     EXPECT_EQ(hooks.log, Log({"install a", "changed a"}));
-    EXPECT_EQ(mod.MaxWidth(), 808.0f);
-    EXPECT_EQ(mod.MaxHeight(), 490.0f);
 }
 
 TEST_F(SizeLimitModTest, QueryReplacesOnlyPositiveLimits) {

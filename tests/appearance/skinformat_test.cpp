@@ -38,15 +38,14 @@ TEST(SkinFormat, ReadsNameStyleColoursAndStyleSheet) {
     EXPECT_EQ(skin.color(SkinColor::Link), 0xaabbccu);
     EXPECT_FALSE(skin.color(SkinColor::Shadow).has_value());
     EXPECT_EQ(skin.styleSheet, QString::fromUtf8(sheet));
-}
 
-TEST(SkinFormat, CrLfLinesAndDefaultStyle) {
-    QByteArray text = skinText();
-    text.replace("\n", "\r\n");
-    const SkinParse parsed = parseSkin(text);
-    ASSERT_TRUE(parsed.ok()) << parsed.error.toStdString();
-    EXPECT_EQ(parsed.skin->style, QStringLiteral("Fusion"));
-    EXPECT_EQ(parsed.skin->color(SkinColor::Button), 0xddddddu);
+    // CR LF line ends, and the default style.
+    QByteArray crlf = skinText();
+    crlf.replace("\n", "\r\n");
+    const SkinParse plain = parseSkin(crlf);
+    ASSERT_TRUE(plain.ok()) << plain.error.toStdString();
+    EXPECT_EQ(plain.skin->style, QStringLiteral("Fusion"));
+    EXPECT_EQ(plain.skin->color(SkinColor::Button), 0xddddddu);
 }
 
 TEST(SkinFormat, RefusesWhatIsNotASkinWithTheReason) {

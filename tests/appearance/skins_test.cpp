@@ -68,15 +68,6 @@ TEST_F(SkinsTest, FirstRunWithoutFaceFileOrSkinRunsPlainAndSavesNoSkin) {
     EXPECT_EQ(closeAndReadFace(), gbk(kNoSkin + "\r\n"));
 }
 
-TEST_F(SkinsTest, DefaultNameFindsTheSkinWhateverItsCase) {
-    folder.write("PixOS.urf", "skin");
-    EXPECT_FALSE(skins.startup().has_value());
-    EXPECT_EQ(library.calls, (std::vector<Call>{{path("PixOS.urf"), 2}}));
-    EXPECT_EQ(skins.skinName(), QStringLiteral("pixos.urf"));
-    EXPECT_EQ(skins.skinPath(), path("PixOS.urf"));
-    EXPECT_TRUE(skins.skinActive());
-}
-
 TEST_F(SkinsTest, ExactNameWinsOverOtherCases) {
     folder.write("Slate.urf", "a");
     folder.write("slate.urf", "b");
@@ -133,10 +124,12 @@ TEST_F(SkinsTest, EmptyLineHandsTheProgramFolderToTheEngine) {
     EXPECT_EQ(skins.skinName(), kNoSkin);
 }
 
-TEST_F(SkinsTest, EmptyFaceFileIsTreatedAsMissing) {
-    for (const QByteArray& content : {QByteArray(), QByteArray("   ")}) {
+TEST_F(SkinsTest, MissingOrEmptyFaceFileFindsTheDefaultSkinWhateverItsCase) {
+    for (const auto& content : {std::optional<QByteArray>(), std::optional(QByteArray()),
+                                std::optional(QByteArray("   "))}) {
         TempProgramFolder f;
-        f.write("face.txt", content);
+        if (content)
+            f.write("face.txt", *content);
         f.write("PixOS.urf", "skin");
         RecordingLibrary lib;
         Skins s(f.folder(), lib);
@@ -144,6 +137,8 @@ TEST_F(SkinsTest, EmptyFaceFileIsTreatedAsMissing) {
         EXPECT_EQ(f.read("face.txt"), QByteArray("pixos.urf\r\n"));
         EXPECT_EQ(lib.calls, (std::vector<Call>{{f.file("PixOS.urf"), 2}}));
         EXPECT_EQ(s.skinName(), QStringLiteral("pixos.urf"));
+        EXPECT_EQ(s.skinPath(), f.file("PixOS.urf"));
+        EXPECT_TRUE(s.skinActive());
     }
 }
 

@@ -2,12 +2,15 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QImage>
 #include <QPainter>
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QSizeF>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <optional>
 
 namespace radiane::test {
 
@@ -28,8 +31,6 @@ bool near(const QColor& a, const QColor& b) {
            std::abs(a.blue() - b.blue()) < 40;
 }
 
-} // namespace
-
 QImage markedChart() {
     QImage image(651, 523, QImage::Format_RGB32);
     image.fill(kYellow);
@@ -39,10 +40,12 @@ QImage markedChart() {
     return image;
 }
 
-void writeMarkedChart(const QString& folder) {
-    ASSERT_TRUE(markedChart().save(QDir(folder).filePath(QStringLiteral("chart.png"))));
-}
+struct PdfInfo {
+    int pages = 0;
+    QSizeF pageSizePt;
+};
 
+// pdfinfo's view of a PDF file; nothing when it cannot be read.
 std::optional<PdfInfo> pdfInfo(const QString& path) {
     const QString out = run(QStringLiteral("pdfinfo"), {path});
     const auto pages =
@@ -57,6 +60,7 @@ std::optional<PdfInfo> pdfInfo(const QString& path) {
                    QSizeF(size.captured(1).toDouble(), size.captured(2).toDouble())};
 }
 
+// The first page rendered by pdftoppm at the given resolution.
 QImage renderPage(const QString& path, int dpi) {
     QTemporaryDir dir;
     const QString stem = dir.filePath(QStringLiteral("page"));
@@ -65,6 +69,7 @@ QImage renderPage(const QString& path, int dpi) {
     return QImage(stem + QStringLiteral(".png"));
 }
 
+// Bounding box of the page's non-white pixels.
 QRect inkBox(const QImage& page) {
     QRect box;
     for (int y = 0; y < page.height(); ++y)
@@ -72,6 +77,12 @@ QRect inkBox(const QImage& page) {
             if (qGray(page.pixel(x, y)) < 245 || qBlue(page.pixel(x, y)) < 245)
                 box |= QRect(x, y, 1, 1);
     return box;
+}
+
+} // namespace
+
+void writeMarkedChart(const QString& folder) {
+    ASSERT_TRUE(markedChart().save(QDir(folder).filePath(QStringLiteral("chart.png"))));
 }
 
 void expectChartPage(const QString& pdf, const QRectF& printableAreaPt) {

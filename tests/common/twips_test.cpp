@@ -4,24 +4,11 @@
 
 using namespace radiane;
 
-TEST(Twips, FifteenTwipsMakeOnePixel) {
-    EXPECT_EQ(px(0), 0);
-    EXPECT_EQ(px(15), 1);
-    EXPECT_EQ(px(1155), 77);
-    EXPECT_EQ(px(1980), 132);
-    EXPECT_EQ(px(11970), 798);
-    EXPECT_EQ(px(-270), -18);
+TEST(Twips, RoundToTheNearestPixel) {
+    const std::pair<int, int> cases[] = {{0, 0}, {15, 1},  {1790, 119}, {1092, 73},  {7, 0},
+                                         {8, 1}, {-8, -1}, {-270, -18}, {11970, 798}};
+    for (const auto& [tw, pixels] : cases)
+        EXPECT_EQ(px(tw), pixels) << tw;
     EXPECT_EQ(twips(808), 12120);
-}
-
-TEST(Twips, RoundsToTheNearestPixel) {
-    EXPECT_EQ(px(1790), 119); // 119.33
-    EXPECT_EQ(px(1092), 73);  // 72.8
-    EXPECT_EQ(px(7), 0);
-    EXPECT_EQ(px(8), 1);
-    EXPECT_EQ(px(-8), -1);
-}
-
-TEST(Twips, RectangleConverted) {
     EXPECT_EQ(pxRect(180, 2940, 11610, 3510), QRect(12, 196, 774, 234));
 }

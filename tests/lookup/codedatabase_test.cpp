@@ -1,7 +1,7 @@
 #include "lookup/codedatabase.h"
 
 #include "common/gbk.h"
-#include "support/tempprogramfolder.h"
+#include "records.h"
 
 #include <QFile>
 #include <gtest/gtest.h>
@@ -10,26 +10,10 @@
 
 using namespace radiane;
 using namespace radiane::lookup;
+using radiane::test::record;
 using radiane::test::TempProgramFolder;
 
 namespace {
-
-QByteArray padded(const QString& text, int width) {
-    QByteArray bytes = test::gbk(text);
-    EXPECT_LE(bytes.size(), width) << text.toStdString();
-    bytes.resize(width, ' ');
-    return bytes;
-}
-
-QByteArray record(QByteArray hanzi, const QString& code1 = {}, const QString& code2 = {},
-                  const QString& code3 = {}, const std::array<QString, 4>& seeds = {}) {
-    hanzi.resize(2, ' ');
-    QByteArray bytes = hanzi + padded(code1, 4) + padded(code2, 4) + padded(code3, 4);
-    for (const QString& list : seeds)
-        bytes += padded(list, 72);
-    EXPECT_EQ(bytes.size(), CodeDatabase::kRecordSize);
-    return bytes;
-}
 
 // The double-byte character with the given GBK code.
 QByteArray gbkChar(int code) {
@@ -94,14 +78,9 @@ TEST(CodeDatabase, OpenThatCannotCreateFailsWithAReason) {
 
 TEST(CodeDatabase, ReadDecodesEachFieldByItself) {
     TempProgramFolder folder;
-    folder.write("wwbb11.dat", record(test::gbk(QStringLiteral("啊")), QStringLiteral("kbsk"),
-                                      QStringLiteral("kbs"), QStringLiteral("kb"),
-                                      {QStringLiteral("  40 120"), QStringLiteral(""),
-                                       QStringLiteral(""), QStringLiteral("")}) +
-                                   record(test::gbk(QStringLiteral("阿")), QStringLiteral("bsk"),
-                                          QStringLiteral(""), QStringLiteral(""),
-                                          {QStringLiteral(""), QStringLiteral("  60  80"),
-                                           QStringLiteral(""), QStringLiteral("")}));
+    folder.write("wwbb11.dat",
+                 record(test::gbk(u"啊"_qs), u"kbsk kbs kb"_qs, {u"  40 120"_qs, {}, {}, {}}) +
+                     record(test::gbk(u"阿"_qs), u"bsk"_qs, {QString(), u"  60  80"_qs, {}, {}}));
     CodeDatabase db;
     ASSERT_EQ(db.open(folder.file("wwbb11.dat")), CodeDatabase::OpenResult::Opened);
     ASSERT_EQ(db.recordCount(), 2);
@@ -129,18 +108,6 @@ TEST(CodeDatabase, ReadDecodesEachFieldByItself) {
     EXPECT_EQ(db.recordsRead(), 2);
 }
 
-TEST(CodeDatabase, TrailingPartialRecordIsIgnored) {
-    TempProgramFolder folder;
-    folder.write("wwbb11.dat", sortedFile(3) + QByteArray(301, ' '));
-    CodeDatabase db;
-    ASSERT_NE(db.open(folder.file("wwbb11.dat")), CodeDatabase::OpenResult::Failed);
-    EXPECT_EQ(db.recordCount(), 3);
-    EXPECT_FALSE(db.read(4));
-    const FindResult last = db.find(charOf(codeOfRecord(3)));
-    EXPECT_TRUE(last.found);
-    EXPECT_EQ(last.recordNo, 3);
-}
-
 TEST(CodeDatabase, EmptyOrShrunkenFileMissesWithoutReading) {
     TempProgramFolder folder;
     folder.write("wwbb11.dat", QByteArray(301, ' '));
@@ -152,6 +119,14 @@ TEST(CodeDatabase, EmptyOrShrunkenFileMissesWithoutReading) {
     EXPECT_EQ(result.recordNo, 0);
     EXPECT_FALSE(result.lowerHanzi);
     EXPECT_EQ(db.recordsRead(), 0);
+
+    // A trailing partial record does not count.
+    folder.write("partial.dat", sortedFile(3) + QByteArray(301, ' '));
+    CodeDatabase partial;
+    ASSERT_NE(partial.open(folder.file("partial.dat")), CodeDatabase::OpenResult::Failed);
+    EXPECT_EQ(partial.recordCount(), 3);
+    EXPECT_FALSE(partial.read(4));
+    EXPECT_EQ(partial.find(charOf(codeOfRecord(3))).recordNo, 3);
 
     // A file cut short while open reads as fewer records, never past its end.
     folder.write("full.dat", sortedFile(5));

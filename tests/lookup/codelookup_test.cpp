@@ -1,19 +1,14 @@
 #include "lookup/codelookup.h"
 
-#include "lookup/seeds.h"
+#include "records.h"
 
-#include "common/gbk.h"
-#include "common/textfield.h"
-#include "support/tempprogramfolder.h"
-
-#include <QDir>
-#include <QFileInfo>
 #include <QImage>
 #include <QPainter>
 #include <gtest/gtest.h>
 
 using namespace radiane;
 using namespace radiane::lookup;
+using radiane::test::record;
 using radiane::test::TempProgramFolder;
 
 namespace {
@@ -22,22 +17,6 @@ const QRgb kWhite = qRgb(255, 255, 255);
 const QRgb kGrey = qRgb(128, 128, 128);
 const QRgb kBlack = qRgb(0, 0, 0);
 
-QByteArray padded(const QString& text, int width) {
-    QByteArray bytes = test::gbk(text);
-    bytes.resize(width, ' ');
-    return bytes;
-}
-
-QByteArray record(const QString& hanzi, const QString& codes, const std::array<QString, 4>& seeds) {
-    QByteArray bytes = padded(hanzi, 2);
-    for (const QString& code : codes.split(u' '))
-        bytes += padded(code, 4);
-    for (const QString& list : seeds)
-        bytes += padded(list, 72);
-    EXPECT_EQ(bytes.size(), CodeDatabase::kRecordSize);
-    return bytes;
-}
-
 // Three characters in code order: 啊 (B0A1) < 阿 (B0A2) < 埃 (B0A3). Each lists
 // a point in the left bar of the test picture for radical 1 and one in the right
 // bar for radical 2; 阿 also lists both bars for radical 3.
@@ -45,12 +24,11 @@ const QString kLeft = QStringLiteral(" 300 750");  // pixel (20, 50)
 const QString kRight = QStringLiteral(" 975 750"); // pixel (65, 50)
 
 QByteArray threeCharacters(bool withMiddle = true) {
-    QByteArray bytes =
-        record(QStringLiteral("啊"), QStringLiteral("kbsk kbs kb"), {kLeft, kRight, {}, {}});
+    QByteArray bytes = record(test::gbk(u"啊"_qs), u"kbsk kbs kb"_qs, {kLeft, kRight, {}, {}});
     if (withMiddle)
-        bytes += record(QStringLiteral("阿"), QStringLiteral("bskg bsk bs"),
-                        {kLeft, kRight, kLeft + kRight, {}});
-    bytes += record(QStringLiteral("埃"), QStringLiteral("fctd fct fc"), {kLeft, kRight, {}, {}});
+        bytes +=
+            record(test::gbk(u"阿"_qs), u"bskg bsk bs"_qs, {kLeft, kRight, kLeft + kRight, {}});
+    bytes += record(test::gbk(u"埃"_qs), u"fctd fct fc"_qs, {kLeft, kRight, {}, {}});
     return bytes;
 }
 
@@ -179,51 +157,4 @@ TEST(CodeLookup, EmptyOrMissingDatabaseIsAMiss) {
     never.run(QStringLiteral("阿"), QStringLiteral("1"), picture);
     EXPECT_FALSE(never.lookupFound());
     EXPECT_EQ(picture, original);
-}
-
-// The shipped database against the shipped pictures: for drill items of the
-// radicals-in-characters list, the character is found and each of its radical's
-// fill points lies on a stroke, which the lookup turns black, leaving the
-// background alone.
-TEST(CodeLookup, ShippedDatabasePaintsRadicalsOnShippedPictures) {
-    const QString program = test::builtProgramDir();
-    if (!QFileInfo::exists(program + "/wwbb11.dat") || !QFileInfo::exists(program + "/zg2.txt") ||
-        !QFileInfo::exists(program + "/bmp"))
-        GTEST_SKIP() << "shipped data not built yet";
-
-    const FieldRead field = readFirstField(ProgramFolder(program).file("zg2.txt"));
-    ASSERT_TRUE(field.ok());
-    const QString& list = field.value;
-    ASSERT_GE(list.size(), 3);
-    CodeDatabase db;
-    ASSERT_EQ(db.open(program + "/wwbb11.dat"), CodeDatabase::OpenResult::Opened);
-    CodeLookup lookup(db);
-
-    int checked = 0;
-    for (qsizetype pos = 0; pos + 3 <= list.size(); pos += 3 * 7) { // every seventh item
-        const QString item = list.mid(pos, 3);
-        const QString part = item.mid(1, 1);
-        const QString character = item.mid(2, 1);
-        SCOPED_TRACE(item.toStdString());
-        const QImage original(program + "/bmp/" + character + ".bmp");
-        ASSERT_FALSE(original.isNull());
-        const QRgb background = original.pixel(0, 0);
-
-        QImage picture = original;
-        lookup.run(character, part, picture);
-        ASSERT_TRUE(lookup.lookupFound());
-        EXPECT_EQ(lookup.Text11(), character);
-
-        const auto points = parseSeeds(lookup.lookupRec()->seeds[part.toInt() - 1]);
-        ASSERT_FALSE(points.empty());
-        for (const QPoint& point : points) {
-            const QPoint pixel = twipsToPicturePixel(original, point.x(), point.y());
-            ASSERT_TRUE(original.rect().contains(pixel));
-            EXPECT_NE(original.pixel(pixel), background) << "point on the background";
-            EXPECT_EQ(picture.pixel(pixel) & 0xffffff, 0u);
-        }
-        EXPECT_EQ(picture.pixel(0, 0), background);
-        ++checked;
-    }
-    EXPECT_GT(checked, 10);
 }

@@ -116,9 +116,6 @@ TEST_F(Form16Test, QueryOpensTheSearchPageForTheFirstCharacter) {
         ask(c.text);
         ASSERT_EQ(recorder.opened.size(), 1) << c.name;
         EXPECT_EQ(recorder.opened[0].toEncoded(), kQueryPrefix + c.value) << c.name;
-        EXPECT_EQ(recorder.opened[0].query(QUrl::FullyEncoded),
-                  QStringLiteral("page=1&type=title&searchtxt=") + QString::fromLatin1(c.value))
-            << c.name;
     }
 }
 
@@ -157,34 +154,6 @@ TEST_F(Form16Test, NothingToAskForGivesTheMessageThenAnEmptyFocusedCombo) {
         EXPECT_TRUE(comboHasFocus()) << name;
         EXPECT_EQ(combo->count(), 18) << name;
         EXPECT_TRUE(recorder.opened.isEmpty()) << name;
-    }
-}
-
-TEST_F(Form16Test, ControlsSitAtTheirDesignedPlaces) {
-    EXPECT_EQ(dialog.size(), QSize(px(6300), px(2325)));
-    EXPECT_EQ(dialog.minimumSize(), dialog.maximumSize());
-    struct Case {
-        const char* name;
-        int left, top, width, height; // twips
-    };
-    const Case cases[] = {
-        {"Label4", 1920, 90, 2160, 240},   {"Shape12", 60, 480, 6165, 1155},
-        {"Label17_0", 210, 705, 900, 180}, {"Label36", 1140, 660, 1260, 210},
-        {"Label58", 4200, 660, 1470, 210}, {"Label2", 4200, 1230, 1785, 210},
-        {"Shape1", 60, 1770, 6165, 465},   {"Label5", 210, 1905, 2700, 180},
-        {"Combo1", 3000, 1845, 1515, 300}, {"Command4", 4740, 1830, 1245, 315},
-    };
-    const QRect client = dialog.rect();
-    for (const Case& c : cases) {
-        auto* widget = dialog.findChild<QWidget*>(QString::fromLatin1(c.name));
-        ASSERT_TRUE(widget) << c.name;
-        const QRect designed = pxRect(c.left, c.top, c.width, c.height);
-        const QRect actual = widget->geometry();
-        EXPECT_EQ(actual.left(), designed.left()) << c.name;
-        EXPECT_LE(std::abs(actual.center().y() - designed.center().y()), 1) << c.name;
-        EXPECT_GE(actual.width(), designed.width()) << c.name;
-        EXPECT_GE(actual.height(), designed.height()) << c.name;
-        EXPECT_TRUE(client.contains(actual)) << c.name;
     }
 }
 

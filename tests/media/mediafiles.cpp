@@ -17,16 +17,19 @@ void put16(QByteArray& out, quint16 v) {
     out.append(b, 2);
 }
 
-void put32(QByteArray& out, quint32 v) {
-    char b[4];
-    qToLittleEndian(v, b);
-    out.append(b, 4);
+// Little-endian 32-bit values, one after the other.
+void put32(QByteArray& out, std::initializer_list<quint32> values) {
+    for (const quint32 v : values) {
+        char b[4];
+        qToLittleEndian(v, b);
+        out.append(b, 4);
+    }
 }
 
 // A RIFF chunk: four-character id, little-endian size, data, padded to even length.
 QByteArray chunk(const char* id, const QByteArray& data) {
     QByteArray out(id, 4);
-    put32(out, static_cast<quint32>(data.size()));
+    put32(out, {static_cast<quint32>(data.size())});
     out += data;
     if (data.size() % 2)
         out.append('\0');
@@ -44,10 +47,9 @@ QByteArray toneWav(int milliseconds, int sampleRate, double frequency) {
     QByteArray format;
     put16(format, 1); // PCM
     put16(format, 1); // mono
-    put32(format, static_cast<quint32>(sampleRate));
-    put32(format, static_cast<quint32>(sampleRate * 2)); // bytes per second
-    put16(format, 2);                                    // block align
-    put16(format, 16);                                   // bits per sample
+    put32(format, {static_cast<quint32>(sampleRate), static_cast<quint32>(sampleRate * 2)});
+    put16(format, 2);  // block align
+    put16(format, 16); // bits per sample
     QByteArray data;
     data.reserve(samples * 2);
     for (int i = 0; i < samples; ++i) {
@@ -55,14 +57,7 @@ QByteArray toneWav(int milliseconds, int sampleRate, double frequency) {
         put16(data, static_cast<quint16>(static_cast<qint16>(
                         std::lround(8000.0 * std::sin(2.0 * std::numbers::pi * frequency * t)))));
     }
-    return QByteArray("RIFF", 4) + [&] {
-        QByteArray body("WAVE", 4);
-        body += chunk("fmt ", format);
-        body += chunk("data", data);
-        QByteArray size;
-        put32(size, static_cast<quint32>(body.size()));
-        return size + body;
-    }();
+    return chunk("RIFF", QByteArray("WAVE", 4) + chunk("fmt ", format) + chunk("data", data));
 }
 
 QByteArray rawAvi(int width, int height, int frames, int framesPerSecond,
@@ -70,47 +65,19 @@ QByteArray rawAvi(int width, int height, int frames, int framesPerSecond,
     const int stride = (width * 3 + 3) & ~3;
     const quint32 frameBytes = static_cast<quint32>(stride * height);
 
-    QByteArray avih;
-    put32(avih, static_cast<quint32>(1000000 / framesPerSecond)); // microseconds per frame
-    put32(avih, frameBytes * static_cast<quint32>(framesPerSecond));
-    put32(avih, 0);
-    put32(avih, 0x10); // has index
-    put32(avih, static_cast<quint32>(frames));
-    put32(avih, 0);
-    put32(avih, 1); // streams
-    put32(avih, frameBytes);
-    put32(avih, static_cast<quint32>(width));
-    put32(avih, static_cast<quint32>(height));
-    for (int i = 0; i < 4; ++i)
-        put32(avih, 0);
+    const auto w = static_cast<quint32>(width), h = static_cast<quint32>(height);
+    const auto n = static_cast<quint32>(frames), fps = static_cast<quint32>(framesPerSecond);
+    QByteArray avih; // microseconds per frame, bytes per second, 0, has index, frames, 0,
+                     // streams, buffer size, width, height, reserved
+    put32(avih, {1000000 / fps, frameBytes * fps, 0, 0x10, n, 0, 1, frameBytes, w, h, 0, 0, 0, 0});
 
-    QByteArray strh("vidsDIB ", 8);
-    put32(strh, 0);                                     // flags
-    put16(strh, 0);                                     // priority
-    put16(strh, 0);                                     // language
-    put32(strh, 0);                                     // initial frames
-    put32(strh, 1);                                     // scale
-    put32(strh, static_cast<quint32>(framesPerSecond)); // rate
-    put32(strh, 0);                                     // start
-    put32(strh, static_cast<quint32>(frames));
-    put32(strh, frameBytes);
-    put32(strh, 0xFFFFFFFFu); // quality: default
-    put32(strh, 0);           // sample size
-    put16(strh, 0);
-    put16(strh, 0);
-    put16(strh, static_cast<quint16>(width));
-    put16(strh, static_cast<quint16>(height));
+    QByteArray strh("vidsDIB ", 8); // flags, priority and language, initial frames, scale,
+                                    // rate, start, length, buffer size, default quality,
+                                    // sample size, frame rectangle
+    put32(strh, {0, 0, 0, 1, fps, 0, n, frameBytes, 0xFFFFFFFFu, 0, 0, w | h << 16});
 
-    QByteArray strf; // BITMAPINFOHEADER, bottom-up rows
-    put32(strf, 40);
-    put32(strf, static_cast<quint32>(width));
-    put32(strf, static_cast<quint32>(height));
-    put16(strf, 1);
-    put16(strf, 24);
-    put32(strf, 0); // uncompressed
-    put32(strf, frameBytes);
-    for (int i = 0; i < 4; ++i)
-        put32(strf, 0);
+    QByteArray strf; // BITMAPINFOHEADER of 24-bit bottom-up rows, uncompressed
+    put32(strf, {40, w, h, 1 | 24 << 16, 0, frameBytes, 0, 0, 0, 0});
 
     const QByteArray hdrl =
         list("hdrl", chunk("avih", avih) + list("strl", chunk("strh", strh) + chunk("strf", strf)));
@@ -131,18 +98,12 @@ QByteArray rawAvi(int width, int height, int frames, int framesPerSecond,
         }
         const QByteArray frameChunk = chunk("00db", pixels);
         index += QByteArray("00db", 4);
-        put32(index, 0x10); // key frame
-        put32(index, offset);
-        put32(index, frameBytes);
+        put32(index, {0x10 /* key frame */, offset, frameBytes});
         offset += static_cast<quint32>(frameChunk.size());
         movi += frameChunk;
     }
 
-    QByteArray body("AVI ", 4);
-    body += hdrl + list("movi", movi) + chunk("idx1", index);
-    QByteArray out("RIFF", 4);
-    put32(out, static_cast<quint32>(body.size()));
-    return out + body;
+    return chunk("RIFF", QByteArray("AVI ", 4) + hdrl + list("movi", movi) + chunk("idx1", index));
 }
 
 bool waitUntil(const std::function<bool()>& done, int timeoutMs) {

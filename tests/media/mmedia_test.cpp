@@ -6,7 +6,6 @@
 #include <string>
 #include <vector>
 
-using radiane::media::leadingNumber;
 using radiane::media::MediaCommandFunction;
 using radiane::media::Mmedia;
 
@@ -57,25 +56,6 @@ protected:
 
 using Commands = std::vector<std::string>;
 
-TEST_F(MmediaTest, MidiFileOpensAsSequencer) {
-    minute = 42;
-    media.mmOpen("/home/learner/tune.mid");
-    EXPECT_EQ(recorder.commands(),
-              Commands{"Open /home/learner/tune.mid ALIAS mid42 TYPE Sequencer wait"});
-    EXPECT_EQ(recorder.sent[0].replySize, 0u);
-    EXPECT_TRUE(recorder.sent[0].replyZeroed);
-    EXPECT_EQ(recorder.sent[0].handle, 0u);
-    EXPECT_TRUE(media.isOpen());
-}
-
-TEST_F(MmediaTest, PathWithBlankIsQuotedAliasFromUnquotedName) {
-    media.mmOpen("/home/my sounds/Ding.WAV");
-    EXPECT_EQ(recorder.commands(),
-              Commands{"Open \"/home/my sounds/Ding.WAV\" ALIAS WAV7 TYPE Waveaudio wait"});
-    EXPECT_EQ(media.alias(), "WAV7");
-    EXPECT_EQ(media.Filename(), "/home/my sounds/Ding.WAV");
-}
-
 // The device type comes from the upper-cased extension, the alias keeps its case.
 struct ExtensionCase {
     const char* name;
@@ -108,6 +88,9 @@ const ExtensionCase kExtensions[] = {
     {"UpperCaseMid", "B.MID", 3, "Open B.MID ALIAS MID3 TYPE Sequencer wait"},
     {"NoDotNeeded", "xwav", 1, "Open xwav ALIAS wav1 TYPE Waveaudio wait"},
     {"ChineseName", "声音.wav", 9, "Open 声音.wav ALIAS wav9 TYPE Waveaudio wait"},
+    // The path is quoted, the alias comes from the unquoted name.
+    {"PathWithBlank", "/home/my sounds/Ding.WAV", 7,
+     "Open \"/home/my sounds/Ding.WAV\" ALIAS WAV7 TYPE Waveaudio wait"},
     {"Mp3", "song.mp3", 7, nullptr},
     {"LongExtensionEndsOtherwise", "page.wave", 7, nullptr},
     {"ShorterThanThree", "av", 7, nullptr},
@@ -139,28 +122,24 @@ TEST_F(MmediaTest, OpeningAgainClosesFirstThenOpensUnderTheNewMinute) {
 }
 
 TEST_F(MmediaTest, ClosedObjectSendsNothing) {
-    media.mmPlay();
-    media.mmStop();
-    media.mmClose();
-    EXPECT_EQ(media.Length(), 0.0f);
-    EXPECT_EQ(media.Status(), "");
-    EXPECT_EQ(media.Filename(), "");
-    // Also after an open and a close.
-    media.mmOpen("a.wav");
-    media.mmClose();
-    recorder.sent.clear();
-    media.mmPlay();
-    media.mmStop();
-    media.mmClose();
-    EXPECT_EQ(media.Length(), 0.0f);
-    EXPECT_EQ(media.Status(), "");
-    EXPECT_TRUE(recorder.commands().empty());
-    EXPECT_EQ(media.Filename(), "");
+    // Never opened, then opened and closed again.
+    for (int round = 0; round < 2; ++round) {
+        recorder.sent.clear();
+        media.mmPlay();
+        media.mmStop();
+        media.mmClose();
+        EXPECT_EQ(media.Length(), 0.0f);
+        EXPECT_EQ(media.Status(), "");
+        EXPECT_EQ(media.Filename(), "");
+        EXPECT_TRUE(recorder.commands().empty());
+        media.mmOpen("a.wav");
+        media.mmClose();
+    }
 }
 
 TEST_F(MmediaTest, OpenObjectSendsEachCommandByAlias) {
     media.mmOpen("a.wav");
-    recorder.sent.clear();
+    EXPECT_TRUE(media.isOpen());
     media.mmPlay();
     media.mmStop();
     recorder.reply = "1500";
@@ -168,10 +147,11 @@ TEST_F(MmediaTest, OpenObjectSendsEachCommandByAlias) {
     recorder.reply = "stopped";
     EXPECT_EQ(media.Status(), "stopped");
     media.mmClose();
-    EXPECT_EQ(recorder.commands(), (Commands{"Play wav7", "Stop wav7", "Status wav7 length",
-                                             "Status wav7 mode", "Close wav7"}));
+    EXPECT_EQ(recorder.commands(),
+              (Commands{"Open a.wav ALIAS wav7 TYPE Waveaudio wait", "Play wav7", "Stop wav7",
+                        "Status wav7 length", "Status wav7 mode", "Close wav7"}));
     // Queries get a zeroed 255-byte buffer, the others an empty one of size 0.
-    const std::vector<unsigned> sizes{0, 0, 255, 255, 0};
+    const std::vector<unsigned> sizes{0, 0, 0, 255, 255, 0};
     for (size_t i = 0; i < sizes.size(); ++i) {
         EXPECT_EQ(recorder.sent[i].replySize, sizes[i]) << recorder.sent[i].command;
         EXPECT_TRUE(recorder.sent[i].replyZeroed) << recorder.sent[i].command;
@@ -227,16 +207,13 @@ const LengthCase kLengths[] = {
                 5),
      12.0f},
     {"LargeWholeNumber", "3600000", 3600000.0f},
+    {"HexIsNoNumber", "0x10", 0.0f},
+    {"InfinityIsNoNumber", "inf", 0.0f},
+    {"PlusAndLeadingPoint", "+.5", 0.5f},
 };
 
 INSTANTIATE_TEST_SUITE_P(Cases, MmediaLengthTest, testing::ValuesIn(kLengths),
                          [](const auto& param) { return std::string(param.param.name); });
-
-TEST(LeadingNumber, HexAndInfinityAreNotNumbers) {
-    EXPECT_EQ(leadingNumber("0x10"), 0.0);
-    EXPECT_EQ(leadingNumber("inf"), 0.0);
-    EXPECT_EQ(leadingNumber("+.5"), 0.5);
-}
 
 TEST(MmediaDefault, WithoutInjectedFunctionSendsToTheInterpreter) {
     // The default object talks to the process-wide interpreter; a missing file is

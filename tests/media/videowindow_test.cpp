@@ -44,6 +44,7 @@ TEST(VideoWindow, VideoDeviceShowsItsPictureInAWindowOfItsOwn) {
 
     media.mmOpen(folder.file("clip.avi"));
     ASSERT_EQ(interpreter.deviceCount(), 1);
+    EXPECT_NEAR(media.Length(), 3000.0f, 30.0f);
     VideoWindow* window = videoWindow();
     ASSERT_NE(window, nullptr);
     EXPECT_FALSE(window->isVisible()); // shown by play, not by open

@@ -3,33 +3,15 @@
 #include "common/gbk.h"
 
 #include <QDir>
-#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <gtest/gtest.h>
 
 namespace radiane::test {
 
-namespace {
-
-void copyRecursively(const QString& from, const QString& to) {
-    const QFileInfo info(from);
-    if (info.isDir()) {
-        QDir().mkpath(to);
-        const QStringList entries = QDir(from).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
-        for (const QString& entry : entries)
-            copyRecursively(from + u'/' + entry, to + u'/' + entry);
-    } else {
-        QFile::remove(to);
-        if (!QFile::copy(from, to))
-            ADD_FAILURE() << "cannot copy " << from.toStdString() << " to " << to.toStdString();
-        QFile(to).setPermissions(QFile(to).permissions() | QFileDevice::WriteOwner);
-    }
+TempProgramFolder::TempProgramFolder() {
+    EXPECT_TRUE(dir_.isValid());
 }
-
-} // namespace
-
-TempProgramFolder::TempProgramFolder() { EXPECT_TRUE(dir_.isValid()); }
 
 void TempProgramFolder::write(const QString& name, const QByteArray& bytes) const {
     const QString path = file(name);
@@ -50,14 +32,23 @@ QByteArray TempProgramFolder::read(const QString& name) const {
     return f.readAll();
 }
 
-bool TempProgramFolder::exists(const QString& name) const { return QFileInfo::exists(file(name)); }
-
-void TempProgramFolder::copyFromProgram(const QString& name) const {
-    copyRecursively(builtProgramDir() + u'/' + name, file(name));
+bool TempProgramFolder::exists(const QString& name) const {
+    return QFileInfo::exists(file(name));
 }
 
-QString builtProgramDir() { return qEnvironmentVariable("RADIANE_PROGRAM_DIR"); }
-QString sourceDir() { return qEnvironmentVariable("RADIANE_SOURCE_DIR"); }
+void TempProgramFolder::copyFromProgram(const QString& name) const {
+    const QString from = builtProgramDir() + u'/' + name;
+    QFile::remove(file(name));
+    EXPECT_TRUE(QFile::copy(from, file(name))) << "cannot copy " << from.toStdString();
+    QFile(file(name)).setPermissions(QFile(file(name)).permissions() | QFileDevice::WriteOwner);
+}
+
+QString builtProgramDir() {
+    return qEnvironmentVariable("RADIANE_PROGRAM_DIR");
+}
+QString sourceDir() {
+    return qEnvironmentVariable("RADIANE_SOURCE_DIR");
+}
 
 QByteArray gbk(const QString& text) {
     const auto bytes = encodeGbk(text);

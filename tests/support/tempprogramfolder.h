@@ -23,7 +23,7 @@ public:
     void writeGbk(const QString& name, const QString& text) const;
     QByteArray read(const QString& name) const;
     bool exists(const QString& name) const;
-    // Copies a file or folder of the built program folder (the shipped data).
+    // Copies a file of the built program folder (the shipped data), writable.
     void copyFromProgram(const QString& name) const;
 
 private:
