@@ -8,6 +8,7 @@
 #include "probe.h"
 
 #include "app/clockrandom.h"
+#include "app/ui/entryhelpers.h"
 #include "app/ui/fatal.h"
 #include "app/ui/formg.h"
 #include "appearance/ui/form99.h"
@@ -27,18 +28,6 @@ using radiane::bench::monotonicNs;
 using radiane::bench::statusKb;
 
 namespace {
-
-QFont songTypeface() {
-    QFont font(QStringLiteral("Noto Serif CJK SC"));
-    font.setStyleHint(QFont::Serif);
-    font.setPointSizeF(9);
-    return font;
-}
-
-void centreOnScreen(QWidget& window) {
-    const QRect screen = window.screen()->availableGeometry();
-    window.move(screen.center() - window.rect().center());
-}
 
 // One typed letter, delivered to the answer box as the keyboard delivers it,
 // then everything it posted (the Backspace, the repaint) handled.
@@ -71,7 +60,7 @@ int main(int argc, char** argv) {
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Radiane"));
-    QApplication::setFont(songTypeface());
+    QApplication::setFont(radiane::app::songTypeface());
     const long long appNs = monotonicNs();
     const radiane::ProgramFolder folder(folderPath);
 
@@ -112,7 +101,7 @@ int main(int argc, char** argv) {
     });
     probePtr = &probe;
     formg.installEventFilter(&probe);
-    centreOnScreen(formg);
+    radiane::app::centreOnScreen(formg);
     formg.show();
     shownNs = monotonicNs();
     return QApplication::exec();
