@@ -30,6 +30,7 @@ run: build
 	@$(BUILD)/radiane
 
 test: build
+	@bash scripts/check-format
 	@bash scripts/cups-pdf-printer >/dev/null || echo "make test: no CUPS PDF printer; the CUPS printing test will be skipped"
 	@cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 	@echo "== the suite under AddressSanitizer and UndefinedBehaviorSanitizer ($(ASAN_BUILD))"

@@ -30,7 +30,8 @@ bool copyProgramData(const QString& programDir, const QString& folder) {
     QDirIterator pictures(from.filePath(QStringLiteral("bmp")), QDir::Files);
     while (pictures.hasNext()) {
         pictures.next();
-        if (!QFile::copy(pictures.filePath(), to.filePath(QStringLiteral("bmp/") + pictures.fileName())))
+        if (!QFile::copy(pictures.filePath(),
+                         to.filePath(QStringLiteral("bmp/") + pictures.fileName())))
             return false;
     }
     return true;

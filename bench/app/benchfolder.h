@@ -12,6 +12,8 @@ bool copyProgramData(const QString& programDir, const QString& folder);
 
 // Median and the given quantile (0..1) of samples; 0 for none.
 double quantile(std::vector<double> samples, double q);
-inline double median(std::vector<double> samples) { return quantile(std::move(samples), 0.5); }
+inline double median(std::vector<double> samples) {
+    return quantile(std::move(samples), 0.5);
+}
 
 } // namespace radiane::bench

@@ -48,7 +48,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::Paint && paintEventNs_ == 0) {
             paintEventNs_ = monotonicNs();
-            QMetaObject::invokeMethod(this, [this] { onPainted_(); }, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(
+                this, [this] { onPainted_(); }, Qt::QueuedConnection);
         }
         return QObject::eventFilter(watched, event);
     }

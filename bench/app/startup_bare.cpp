@@ -36,7 +36,8 @@ int main(int argc, char** argv) {
         std::printf("main=%lld app=%lld built=%lld loaded=%lld shown=%lld paint=%lld painted=%lld "
                     "hwm_kb=%ld rss_kb=%ld\n",
                     mainNs - spawnNs, appNs - spawnNs, appNs - spawnNs, appNs - spawnNs,
-                    shownNs - spawnNs, probePtr->paintEventNs() - spawnNs, paintedNs - spawnNs, statusKb("VmHWM"), statusKb("VmRSS"));
+                    shownNs - spawnNs, probePtr->paintEventNs() - spawnNs, paintedNs - spawnNs,
+                    statusKb("VmHWM"), statusKb("VmRSS"));
         std::fflush(stdout);
         QCoreApplication::quit();
     });

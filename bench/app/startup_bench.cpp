@@ -82,7 +82,8 @@ QHash<QString, double> runChild(const Platform& platform, const QString& program
     envp.push_back(nullptr);
 
     pid_t pid = 0;
-    const int spawned = posix_spawn(&pid, path.c_str(), &actions, nullptr, argv.data(), envp.data());
+    const int spawned =
+        posix_spawn(&pid, path.c_str(), &actions, nullptr, argv.data(), envp.data());
     posix_spawn_file_actions_destroy(&actions);
     close(out[1]);
     std::string text;
@@ -95,8 +96,8 @@ QHash<QString, double> runChild(const Platform& platform, const QString& program
         WEXITSTATUS(status) != 0)
         return {};
     QHash<QString, double> values;
-    for (const QString& word : QString::fromStdString(text).split(QRegularExpression(QStringLiteral("\\s+")),
-                                                                  Qt::SkipEmptyParts)) {
+    for (const QString& word : QString::fromStdString(text).split(
+             QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts)) {
         const qsizetype eq = word.indexOf(u'=');
         if (eq > 0)
             values.insert(word.left(eq), word.mid(eq + 1).toDouble());
@@ -129,7 +130,8 @@ void BM_Startup(benchmark::State& state, Platform platform) {
             floor = runBare(platform);
         }
         swap = !swap;
-        if (!real.contains(QStringLiteral("painted")) || !floor.contains(QStringLiteral("painted"))) {
+        if (!real.contains(QStringLiteral("painted")) ||
+            !floor.contains(QStringLiteral("painted"))) {
             state.SkipWithError("a start-up probe failed (see its message above)");
             return;
         }
@@ -166,7 +168,8 @@ void BM_PeakMemory(benchmark::State& state, Platform platform) {
         const long long start = nowNs();
         QHash<QString, double> real = runFormg(platform, 3);
         const QHash<QString, double> floor = runBare(platform);
-        if (!real.contains(QStringLiteral("after_groups")) || !floor.contains(QStringLiteral("hwm_kb"))) {
+        if (!real.contains(QStringLiteral("after_groups")) ||
+            !floor.contains(QStringLiteral("hwm_kb"))) {
             state.SkipWithError("a start-up probe failed (see its message above)");
             return;
         }
@@ -194,8 +197,8 @@ public:
             return;
         const std::string fd = std::to_string(fds[1]);
         const std::string path = xvfb.toStdString();
-        std::vector<std::string> args = {path, "-displayfd", fd, "-screen", "0", "1280x1024x24",
-                                         "-nolisten", "tcp"};
+        std::vector<std::string> args = {path, "-displayfd",   fd,          "-screen",
+                                         "0",  "1280x1024x24", "-nolisten", "tcp"};
         std::vector<char*> argv;
         for (std::string& a : args)
             argv.push_back(a.data());
@@ -244,16 +247,24 @@ int main(int argc, char** argv) {
 
     const Platform offscreen{"offscreen", {}};
     benchmark::RegisterBenchmark("BM_Startup/offscreen", BM_Startup, offscreen)
-        ->Iterations(20)->UseManualTime()->Unit(benchmark::kMillisecond);
+        ->Iterations(20)
+        ->UseManualTime()
+        ->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark("BM_PeakMemory/offscreen", BM_PeakMemory, offscreen)
-        ->Iterations(3)->UseManualTime()->Unit(benchmark::kMillisecond);
+        ->Iterations(3)
+        ->UseManualTime()
+        ->Unit(benchmark::kMillisecond);
     const Xvfb xvfb;
     if (!xvfb.display().empty()) {
         const Platform x11{"xcb", xvfb.display()};
         benchmark::RegisterBenchmark("BM_Startup/xvfb", BM_Startup, x11)
-            ->Iterations(20)->UseManualTime()->Unit(benchmark::kMillisecond);
+            ->Iterations(20)
+            ->UseManualTime()
+            ->Unit(benchmark::kMillisecond);
         benchmark::RegisterBenchmark("BM_PeakMemory/xvfb", BM_PeakMemory, x11)
-            ->Iterations(3)->UseManualTime()->Unit(benchmark::kMillisecond);
+            ->Iterations(3)
+            ->UseManualTime()
+            ->Unit(benchmark::kMillisecond);
     } else {
         std::fprintf(stderr, "startup_bench: Xvfb not installed, X11 figures skipped\n");
     }

@@ -11,8 +11,12 @@ namespace radiane {
 
 namespace {
 
-bool isBlank(QChar c) { return c == u' ' || c == u'\t'; }
-bool isLineEnd(QChar c) { return c == u'\r' || c == u'\n'; }
+bool isBlank(QChar c) {
+    return c == u' ' || c == u'\t';
+}
+bool isLineEnd(QChar c) {
+    return c == u'\r' || c == u'\n';
+}
 
 FieldRead failure(FieldRead::Status status, QString reason) {
     return FieldRead{status, QString(), std::move(reason)};
@@ -43,7 +47,9 @@ FieldRead firstFieldOfText(const QString& text) {
     return FieldRead{FieldRead::Status::Ok, text.mid(i, last - i), {}};
 }
 
-FieldRead firstFieldOfBytes(QByteArrayView bytes) { return firstFieldOfText(decodeGbk(bytes)); }
+FieldRead firstFieldOfBytes(QByteArrayView bytes) {
+    return firstFieldOfText(decodeGbk(bytes));
+}
 
 FieldRead readFirstField(const QString& path) {
     const QFileInfo info(path);

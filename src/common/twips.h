@@ -16,10 +16,16 @@ constexpr int px(int twips) {
     return twips >= 0 ? (twips + kTwipsPerPixel / 2) / kTwipsPerPixel
                       : -((-twips + kTwipsPerPixel / 2) / kTwipsPerPixel);
 }
-constexpr int twips(int pixels) { return pixels * kTwipsPerPixel; }
+constexpr int twips(int pixels) {
+    return pixels * kTwipsPerPixel;
+}
 
-constexpr QPoint pxPoint(int left, int top) { return {px(left), px(top)}; }
-constexpr QSize pxSize(int width, int height) { return {px(width), px(height)}; }
+constexpr QPoint pxPoint(int left, int top) {
+    return {px(left), px(top)};
+}
+constexpr QSize pxSize(int width, int height) {
+    return {px(width), px(height)};
+}
 constexpr QRect pxRect(int left, int top, int width, int height) {
     return {px(left), px(top), px(width), px(height)};
 }

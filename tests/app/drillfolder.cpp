@@ -9,7 +9,9 @@ namespace radiane::test {
 
 namespace {
 
-QString keyLetter(int i) { return QString(QChar(u'a' + i % 25)); }
+QString keyLetter(int i) {
+    return QString(QChar(u'a' + i % 25));
+}
 
 void writePicture(const TempProgramFolder& dir, const QString& name, QRgb ink) {
     QImage image(112, 113, QImage::Format_RGB32);

@@ -25,8 +25,12 @@ FatalHandler& handler() {
 
 } // namespace
 
-void setFatalHandler(FatalHandler h) { handler() = h ? std::move(h) : FatalHandler(showAndEnd); }
+void setFatalHandler(FatalHandler h) {
+    handler() = h ? std::move(h) : FatalHandler(showAndEnd);
+}
 
-void endWithError(const QString& message) { handler()(message); }
+void endWithError(const QString& message) {
+    handler()(message);
+}
 
 } // namespace radiane::app

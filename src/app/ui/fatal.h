@@ -15,8 +15,7 @@ void setFatalHandler(FatalHandler handler);
 void endWithError(const QString& message);
 
 // Runs an event handler; an error it raises ends the program with its message.
-template <typename Fn>
-void guarded(Fn&& handler) {
+template <typename Fn> void guarded(Fn&& handler) {
     try {
         handler();
     } catch (const FatalError& error) {

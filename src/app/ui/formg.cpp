@@ -2,9 +2,9 @@
 
 #include "app/drillmodesetting.h"
 #include "app/ui/fatal.h"
+#include "chart/ui/form4.h"
 #include "common/linewriter.h"
 #include "common/twips.h"
-#include "chart/ui/form4.h"
 #include "lookup/ui/form16.h"
 #include "lookup/ui/keyhelpareas.h"
 
@@ -42,7 +42,8 @@ QPixmap programPicture(const ProgramFolder& folder, const QString& name) {
 Formg::Formg(ProgramFolder folder, drill::RandomSource& random, appearance::Form99* form99,
              QWidget* parent)
     : QWidget(parent), folder_(std::move(folder)), form99_(form99),
-      drill_(std::make_unique<drill::DrillEngine>(folder_.path(), static_cast<drill::DrillHost&>(*this), random)) {
+      drill_(std::make_unique<drill::DrillEngine>(folder_.path(),
+                                                  static_cast<drill::DrillHost&>(*this), random)) {
     setObjectName(QStringLiteral("Formg"));
     setWindowTitle(QStringLiteral("Radiane　（F1键出字根表和口诀）"));
     setFont(songFont(9));
@@ -164,9 +165,8 @@ void Formg::buildLayout() {
 
     connect(Option1, &QRadioButton::toggled, this,
             [this](bool checked) { onOptionToggled(drill::Mode::SingleRadicals, checked); });
-    connect(Option2, &QRadioButton::toggled, this, [this](bool checked) {
-        onOptionToggled(drill::Mode::RadicalsInCharacters, checked);
-    });
+    connect(Option2, &QRadioButton::toggled, this,
+            [this](bool checked) { onOptionToggled(drill::Mode::RadicalsInCharacters, checked); });
     // After the button has taken the click: moving the focus during the release
     // would cancel the click, and the mode would not change.
     connect(Option1, &QRadioButton::released, this, &Formg::focusText1);
@@ -351,7 +351,9 @@ void Formg::showView() {
     }
 }
 
-void Formg::focusText1() { Text1->setFocus(Qt::OtherFocusReason); }
+void Formg::focusText1() {
+    Text1->setFocus(Qt::OtherFocusReason);
+}
 
 QSize Formg::hintSize(const QString& caption) const {
     const QFontMetrics metrics(Label4->font());
@@ -361,7 +363,7 @@ QSize Formg::hintSize(const QString& caption) const {
 void Formg::loadPicture(int slot, const QString& name) {
     const QString path = folder_.file(QStringLiteral("bmp/%1.bmp").arg(name));
     // A picture name never leads out of the picture folder.
-    const bool plainName = !name.contains(u'/') && !name.contains(u'\\') && name != u".." ;
+    const bool plainName = !name.contains(u'/') && !name.contains(u'\\') && name != u"..";
     QImage image;
     if (plainName)
         image.load(path);
@@ -388,14 +390,18 @@ void Formg::repaintOptionButton(drill::Mode mode) {
 }
 
 void Formg::postBackspace() {
-    QCoreApplication::postEvent(Text1, new QKeyEvent(QEvent::KeyPress, Qt::Key_Backspace,
-                                                     Qt::NoModifier));
-    QCoreApplication::postEvent(Text1, new QKeyEvent(QEvent::KeyRelease, Qt::Key_Backspace,
-                                                     Qt::NoModifier));
+    QCoreApplication::postEvent(Text1,
+                                new QKeyEvent(QEvent::KeyPress, Qt::Key_Backspace, Qt::NoModifier));
+    QCoreApplication::postEvent(
+        Text1, new QKeyEvent(QEvent::KeyRelease, Qt::Key_Backspace, Qt::NoModifier));
 }
 
-int Formg::hintWidthFor(const QString& caption) { return twips(hintSize(caption).width()); }
+int Formg::hintWidthFor(const QString& caption) {
+    return twips(hintSize(caption).width());
+}
 
-int Formg::windowOuterWidth() { return twips(frameGeometry().width()); }
+int Formg::windowOuterWidth() {
+    return twips(frameGeometry().width());
+}
 
 } // namespace radiane::app

@@ -1,14 +1,14 @@
 #pragma once
 
+#include "app/ui/shapewidget.h"
 #include "appearance/ui/form99.h"
 #include "appearance/ui/sizelimit.h"
-#include "app/ui/shapewidget.h"
 #include "common/programfolder.h"
 #include "drill/drillengine.h"
-#include "lookup/keyhelp.h"
-#include "lookup/ui/clickablelabel.h"
 #include "lookup/codedatabase.h"
 #include "lookup/codelookup.h"
+#include "lookup/keyhelp.h"
+#include "lookup/ui/clickablelabel.h"
 
 #include <QImage>
 #include <QLabel>
@@ -34,8 +34,8 @@ class Formg : public QWidget, private drill::DrillHost {
 public:
     // form99 owns the skin menu and the skin state; without it (tests) the skin
     // button only returns the focus and the close leaves face.txt alone.
-    Formg(ProgramFolder folder, drill::RandomSource& random,
-          appearance::Form99* form99 = nullptr, QWidget* parent = nullptr);
+    Formg(ProgramFolder folder, drill::RandomSource& random, appearance::Form99* form99 = nullptr,
+          QWidget* parent = nullptr);
     ~Formg() override;
 
     // Restores the saved drill mode and starts the drill. Throws FatalError.
@@ -64,7 +64,8 @@ public:
     QLabel* Picture5 = nullptr;
     std::array<ShapeWidget*, drill::kMarkCount> Shape1{};
     std::array<ShapeWidget*, drill::kMarkCount> Shape2{};
-    std::array<lookup::ClickableLabel*, lookup::kKeyAreaCount> Label10{}; // key help click areas, a..y
+    std::array<lookup::ClickableLabel*, lookup::kKeyAreaCount>
+        Label10{}; // key help click areas, a..y
     lookup::ClickableLabel* Label9 = nullptr;
     QLabel* Label11 = nullptr;
     lookup::ClickableLabel* Image1 = nullptr;
@@ -74,10 +75,10 @@ public:
     appearance::SizeLimit* SizeLimit1 = nullptr; // keeps the outer size within 808 x 490
 
     // Hidden holders that are plain fields here.
-    QString Label8 = QStringLiteral("1"); // drill mode read from setup.txt
+    QString Label8 = QStringLiteral("1");   // drill mode read from setup.txt
     QString Label116 = QStringLiteral("2"); // "2" panel shown, "1" folded
-    QPixmap Image3; // toggle picture while the panel is shown
-    QPixmap Image4; // toggle picture while the panel is folded
+    QPixmap Image3;                         // toggle picture while the panel is shown
+    QPixmap Image4;                         // toggle picture while the panel is folded
 
     // Panel toggle (click on Image1).
     void togglePanel();
@@ -110,7 +111,7 @@ private:
     appearance::Form99* form99_ = nullptr;
     std::unique_ptr<drill::DrillEngine> drill_;
     std::array<QImage, drill::kSlotCount> slotImages_;
-    lookup::CodeDatabase database_;  // wwbb11.dat, open from load to close
+    lookup::CodeDatabase database_; // wwbb11.dat, open from load to close
     lookup::CodeLookup Command1_{database_};
     std::function<void()> onClosed_;
     bool closing_ = false;

@@ -2,10 +2,10 @@
 
 #include "chart/chartpage.h"
 
+#include <QLibrary>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
-#include <QLibrary>
 #include <QPrinterInfo>
 
 #ifdef RADIANE_HAVE_CUPS
