@@ -231,6 +231,18 @@ private:
     std::string display_;
 };
 
+// Start-up (20 fresh processes) and peak memory (3) on one platform.
+void registerFor(const std::string& name, const Platform& platform) {
+    benchmark::RegisterBenchmark(("BM_Startup/" + name).c_str(), BM_Startup, platform)
+        ->Iterations(20)
+        ->UseManualTime()
+        ->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark(("BM_PeakMemory/" + name).c_str(), BM_PeakMemory, platform)
+        ->Iterations(3)
+        ->UseManualTime()
+        ->Unit(benchmark::kMillisecond);
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -245,29 +257,12 @@ int main(int argc, char** argv) {
         return 1;
     }
 
-    const Platform offscreen{"offscreen", {}};
-    benchmark::RegisterBenchmark("BM_Startup/offscreen", BM_Startup, offscreen)
-        ->Iterations(20)
-        ->UseManualTime()
-        ->Unit(benchmark::kMillisecond);
-    benchmark::RegisterBenchmark("BM_PeakMemory/offscreen", BM_PeakMemory, offscreen)
-        ->Iterations(3)
-        ->UseManualTime()
-        ->Unit(benchmark::kMillisecond);
+    registerFor("offscreen", {"offscreen", {}});
     const Xvfb xvfb;
-    if (!xvfb.display().empty()) {
-        const Platform x11{"xcb", xvfb.display()};
-        benchmark::RegisterBenchmark("BM_Startup/xvfb", BM_Startup, x11)
-            ->Iterations(20)
-            ->UseManualTime()
-            ->Unit(benchmark::kMillisecond);
-        benchmark::RegisterBenchmark("BM_PeakMemory/xvfb", BM_PeakMemory, x11)
-            ->Iterations(3)
-            ->UseManualTime()
-            ->Unit(benchmark::kMillisecond);
-    } else {
+    if (!xvfb.display().empty())
+        registerFor("xvfb", {"xcb", xvfb.display()});
+    else
         std::fprintf(stderr, "startup_bench: Xvfb not installed, X11 figures skipped\n");
-    }
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     return 0;

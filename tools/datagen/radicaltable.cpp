@@ -38,7 +38,7 @@ bool isPictureName(const QString& s) {
 } // namespace
 
 std::vector<Radical> parseRadicalTable(const QString& text, const QString& origin) {
-    static const QRegularExpression strokeSpec(QStringLiteral("^(\\S+) (\\d+)-(\\d+)$"));
+    static const QRegularExpression strokeForm(QStringLiteral("^(\\S+) (\\d+)-(\\d+)$"));
     std::vector<Radical> rows;
     QSet<QString> names;
     const QStringList lines = text.split(QLatin1Char('\n'));
@@ -64,17 +64,18 @@ std::vector<Radical> parseRadicalTable(const QString& text, const QString& origi
             fail(origin, lineNo, QStringLiteral("radical \"%1\" is not one character").arg(r.text));
 
         r.source = cols.at(2);
-        const QString spec = cols.at(3);
+        const QString drawing = cols.at(3);
         if (r.fromGlyph()) {
-            if (!isOneCodePoint(spec))
-                fail(origin, lineNo, QStringLiteral("glyph \"%1\" is not one character").arg(spec));
-            r.glyph = spec;
+            if (!isOneCodePoint(drawing))
+                fail(origin, lineNo,
+                     QStringLiteral("glyph \"%1\" is not one character").arg(drawing));
+            r.glyph = drawing;
         } else if (r.fromStrokes()) {
-            const auto m = strokeSpec.match(spec);
+            const auto m = strokeForm.match(drawing);
             if (!m.hasMatch() || !isOneCodePoint(m.captured(1)))
                 fail(origin, lineNo,
                      QStringLiteral("stroke form \"%1\" is not \"<character> <first>-<last>\"")
-                         .arg(spec));
+                         .arg(drawing));
             r.exampleChar = m.captured(1);
             r.firstStroke = m.captured(2).toInt();
             r.lastStroke = m.captured(3).toInt();
