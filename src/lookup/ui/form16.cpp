@@ -77,14 +77,18 @@ void setTextColour(QWidget* widget, const QColor& colour) {
     widget->setPalette(palette);
 }
 
+void fillWhite(QWidget* widget) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, Qt::white);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
 // A white filled panel behind a group of controls.
 QFrame* whitePanel(QWidget* parent, const char* name) {
     auto* panel = new QFrame(parent);
     panel->setObjectName(QLatin1String(name));
-    QPalette palette = panel->palette();
-    palette.setColor(QPalette::Window, Qt::white);
-    panel->setPalette(palette);
-    panel->setAutoFillBackground(true);
+    fillWhite(panel);
     return panel;
 }
 
@@ -144,10 +148,7 @@ Form16::Form16(QWidget* owner, const WebSettings& settings) : QDialog(owner), se
 
     placeTwips(whitePanel(this, "Shape1"), 60, 1770, 6165, 465);
     auto* Label5 = panelCaption(this, "Label5", QStringLiteral("在线查询汉字五笔编码和拆字图："));
-    Label5->setAutoFillBackground(true);
-    QPalette white = Label5->palette();
-    white.setColor(QPalette::Window, Qt::white);
-    Label5->setPalette(white);
+    fillWhite(Label5);
     placeTwips(Label5, 210, 1905, 2700, 180);
 
     Combo1 = new QComboBox(this);
