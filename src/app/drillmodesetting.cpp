@@ -18,6 +18,7 @@ SetupRead readDrillMode(const ProgramFolder& folder) {
         return {QStringLiteral("1"), std::nullopt};
     case FieldRead::Status::Unreadable:
     case FieldRead::Status::TooLarge:
+    case FieldRead::Status::NotGbk:
         break;
     }
     return {QString(), read.reason};

@@ -70,7 +70,8 @@ std::optional<std::uint32_t> parseColor(const QString& text) {
 }
 
 // Checks that the style sheet is well formed as far as its structure goes:
-// closed comments and strings, balanced braces, and no outside resources.
+// closed comments and strings, balanced braces, and no outside resources: no
+// url(...), no escape that could spell one, no widget properties.
 QString checkStyleSheet(const QString& sheet, int firstLine) {
     int line = firstLine;
     int depth = 0;
@@ -85,11 +86,20 @@ QString checkStyleSheet(const QString& sheet, int firstLine) {
                 return atLine(line, QStringLiteral("样式表中的注释没有结束（缺少 */）"));
             line += int(sheet.mid(i, end - i).count(u'\n'));
             i = end + 1;
+        } else if (c == u'\\') {
+            // An escape can spell anything, "\75rl(" for "url(" among them.
+            return atLine(line, QStringLiteral("样式表中不能有反斜杠（\\）"));
         } else if (c == u'"' || c == u'\'') {
             const qsizetype end = sheet.indexOf(c, i + 1);
             const qsizetype eol = sheet.indexOf(u'\n', i + 1);
             if (end < 0 || (eol >= 0 && eol < end))
                 return atLine(line, QStringLiteral("样式表中的字符串没有结束"));
+            // A string can carry a whole style sheet into a widget property.
+            const QStringView text = QStringView(sheet).mid(i + 1, end - i - 1);
+            if (text.contains(u'\\'))
+                return atLine(line, QStringLiteral("样式表中不能有反斜杠（\\）"));
+            if (text.contains(u"url(", Qt::CaseInsensitive))
+                return atLine(line, QStringLiteral("皮肤不能引用外部文件（url(...)）"));
             i = end;
         } else if (c == u'{') {
             if (depth == 0)
@@ -102,6 +112,11 @@ QString checkStyleSheet(const QString& sheet, int firstLine) {
         } else if ((c == u'u' || c == u'U') &&
                    sheet.mid(i, 4).compare(QStringLiteral("url("), Qt::CaseInsensitive) == 0) {
             return atLine(line, QStringLiteral("皮肤不能引用外部文件（url(...)）"));
+        } else if ((c == u'q' || c == u'Q') &&
+                   sheet.mid(i, 10).compare(QStringLiteral("qproperty-"), Qt::CaseInsensitive) ==
+                       0) {
+            // Widget properties hold the drill's texts and pictures: not a skin's.
+            return atLine(line, QStringLiteral("皮肤不能设置控件属性（qproperty-…）"));
         }
     }
     if (depth != 0)
@@ -203,6 +218,8 @@ SkinParse loadSkinFile(const QString& path) {
         return refuse(QStringLiteral("找不到皮肤文件"));
     if (info.isDir())
         return refuse(QStringLiteral("这是一个文件夹，不是皮肤文件"));
+    if (!info.isFile())
+        return refuse(QStringLiteral("这不是一个普通文件，不是皮肤文件"));
     if (info.size() > kMaxSkinFileBytes)
         return refuse(QStringLiteral("文件太大，不是皮肤文件"));
     QFile file(path);

@@ -3,12 +3,30 @@
 #include <QStringDecoder>
 #include <QStringEncoder>
 
+#include <algorithm>
+
 namespace radiane {
 
 QString decodeGbk(QByteArrayView bytes) {
     QStringDecoder decoder("GBK", QStringDecoder::Flag::Stateless);
     Q_ASSERT(decoder.isValid());
     return decoder.decode(bytes);
+}
+
+bool readsAsUtf8Chinese(QByteArrayView bytes) {
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString text = decoder.decode(bytes);
+    if (decoder.hasError())
+        return false;
+    // CJK radicals up to the unified ideographs, and the compatibility ideographs.
+    return std::any_of(text.begin(), text.end(), [](QChar c) {
+        return (c.unicode() >= 0x2E80 && c.unicode() <= 0x9FFF) ||
+               (c.unicode() >= 0xF900 && c.unicode() <= 0xFAFF);
+    });
+}
+
+bool looksLikeGbkText(QByteArrayView bytes) {
+    return !decodeGbk(bytes).contains(QChar::ReplacementCharacter) && !readsAsUtf8Chinese(bytes);
 }
 
 std::optional<QByteArray> encodeGbk(const QString& text) {

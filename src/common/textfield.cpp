@@ -51,12 +51,15 @@ FieldRead firstFieldOfBytes(QByteArrayView bytes) {
     return firstFieldOfText(decodeGbk(bytes));
 }
 
-FieldRead readFirstField(const QString& path) {
+FieldRead readFirstField(const QString& path, GbkCheck check) {
     const QFileInfo info(path);
     if (!info.exists())
         return failure(FieldRead::Status::Missing, QStringLiteral("找不到文件"));
     if (info.isDir())
         return failure(FieldRead::Status::Unreadable, QStringLiteral("这是一个文件夹，不是文件"));
+    // A pipe or device would block the read or never end.
+    if (!info.isFile())
+        return failure(FieldRead::Status::Unreadable, QStringLiteral("这不是一个普通文件"));
     if (info.size() > kMaxTextFileBytes)
         return failure(FieldRead::Status::TooLarge, QStringLiteral("文件太大，不像是本程序的数据"));
 
@@ -77,6 +80,11 @@ FieldRead readFirstField(const QString& path) {
     if (file.error() != QFileDevice::NoError)
         return failure(FieldRead::Status::Unreadable,
                        QStringLiteral("无法读取（%1）").arg(file.errorString()));
+    if (check == GbkCheck::Strict && !looksLikeGbkText(bytes))
+        return failure(FieldRead::Status::NotGbk,
+                       readsAsUtf8Chinese(bytes)
+                           ? QStringLiteral("不是 GBK 编码的文本（看来是以 UTF-8 保存的）")
+                           : QStringLiteral("不是 GBK 编码的文本"));
     return firstFieldOfBytes(bytes);
 }
 

@@ -16,6 +16,7 @@ struct FieldRead {
         Empty,      // nothing to read: no bytes, or only blanks
         Unreadable, // exists but cannot be read (a folder, no permission, ...)
         TooLarge,   // larger than the reader accepts
+        NotGbk,     // with GbkCheck::Strict: the bytes are not a GBK text
     };
     Status status = Status::Ok;
     QString value;
@@ -30,6 +31,9 @@ inline constexpr qint64 kMaxTextFileBytes = 16 * 1024 * 1024;
 // Parses already decoded text. An absent field (only blanks) yields Empty.
 FieldRead firstFieldOfText(const QString& text);
 FieldRead firstFieldOfBytes(QByteArrayView bytes);
-FieldRead readFirstField(const QString& path);
+// Settings files are read leniently (a stray byte decodes to U+FFFD); the drill
+// lists strictly, since a list saved in another encoding would drill nonsense.
+enum class GbkCheck { Lenient, Strict };
+FieldRead readFirstField(const QString& path, GbkCheck check = GbkCheck::Lenient);
 
 } // namespace radiane

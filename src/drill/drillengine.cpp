@@ -28,7 +28,7 @@ const ListFile kInCharacters{u"zg2.txt", u"汉字中的字根图", 3, 300, 304};
 QString readList(const QString& programFolder, const ListFile& list) {
     const QString path = programFolder + QStringLiteral("/") + QString::fromUtf16(list.fileName);
     const QString caption = QString::fromUtf16(list.modeCaption);
-    const FieldRead read = readFirstField(path);
+    const FieldRead read = readFirstField(path, GbkCheck::Strict);
     if (!read.ok())
         throw FatalError(path, QStringLiteral("%1，无法开始“%2”练习。").arg(read.reason, caption));
     // Without one whole item the drill has no key to ask for and no picture to show.

@@ -67,6 +67,11 @@ CodeDatabase::OpenResult CodeDatabase::open(const QString& path) {
         error_ = QStringLiteral("is a folder");
         return OpenResult::Failed;
     }
+    // A pipe or device would block every read.
+    if (!QFileInfo(path).isFile()) {
+        error_ = QStringLiteral("is not a regular file");
+        return OpenResult::Failed;
+    }
     // Unbuffered: nothing of the file is kept between reads.
     if (!file_.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
         error_ = file_.errorString();

@@ -45,6 +45,12 @@ DrillFolder::DrillFolder() {
         writePicture(dir, character, qRgb(128, 128, 128));
     }
     dir.writeGbk("zg2.txt", zg2 + "\r\n");
+
+    for (const char* name : {"keyboard.png", "panel-shown.png", "panel-folded.png"}) {
+        QImage image(21, 19, QImage::Format_RGB32);
+        image.fill(Qt::lightGray);
+        image.save(dir.file(name), "PNG");
+    }
 }
 
 void DrillFolder::writeDatabase() const {

@@ -3,6 +3,7 @@
 #include "appearance/skins.h"
 #include "appearance/ui/form99.h"
 #include "appearance/ui/skinengine.h"
+#include "common/gbk.h"
 #include "common/twips.h"
 #include "drillfolder.h"
 
@@ -10,6 +11,7 @@
 #include <QFile>
 #include <QTest>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 using namespace radiane;
 using radiane::app::Formg;
@@ -175,6 +177,7 @@ TEST_F(FormgTest, TypingMovesFrameArrowAndMark) {
     const int centre = formg->Label4->x() + formg->Label4->width() / 2;
     EXPECT_NEAR(centre, formg->frameGeometry().width() / 2, 1);
     EXPECT_EQ(formg->Label4->y(), px(drill::kArrowTop - drill::kHintAboveArrow));
+    EXPECT_LT(formg->Label4->geometry().bottom(), formg->Shape11->y()); // frame stays whole
 
     QTest::keyClicks(formg->Text1, "b");
     EXPECT_FALSE(formg->Label4->isVisibleTo(formg.get()));
@@ -241,11 +244,41 @@ TEST_F(FormgTest, SkinsLeaveTheDrillColoursAlone) {
     }
 }
 
-TEST_F(FormgTest, MissingPictureEndsWithAMessageNamingIt) {
-    QFile::remove(data.dir.file("bmp/r02.bmp"));
-    auto formg = open();
-    ASSERT_EQ(failures.size(), 1);
-    EXPECT_TRUE(failures.first().contains("r02.bmp")) << failures.first().toStdString();
+// A file the window needs that is missing, not a regular file, or not GBK ends
+// the program with a message naming that file and the reason; nothing blocks.
+TEST_F(FormgTest, UnusableFileEndsWithAMessageNamingIt) {
+    enum Change { Remove, Pipe, Utf8 };
+    const struct {
+        const char* file;
+        Change change;
+        const char* mode;
+        QString messagePart;
+    } cases[] = {
+        {"bmp/r02.bmp", Remove, "1", u"r02.bmp：找不到图片文件"_qs},
+        {"bmp/r02.bmp", Pipe, "1", u"r02.bmp：这不是一个普通文件"_qs},
+        {"keyboard.png", Remove, "1", u"keyboard.png：找不到图片文件"_qs},
+        {"panel-folded.png", Remove, "1", u"panel-folded.png：找不到图片文件"_qs},
+        {"zg.txt", Pipe, "1", u"zg.txt：这不是一个普通文件"_qs},
+        {"zg2.txt", Utf8, "2", u"zg2.txt：不是 GBK 编码的文本（看来是以 UTF-8 保存的）"_qs},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.file);
+        DrillFolder folder;
+        folder.dir.write("setup.txt", QByteArray(c.mode) + "\r\n");
+        const QString path = folder.dir.file(QString::fromLatin1(c.file));
+        const QByteArray gbkText = folder.dir.read(QString::fromLatin1(c.file));
+        QFile::remove(path);
+        if (c.change == Pipe) {
+            ASSERT_EQ(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        }
+        if (c.change == Utf8)
+            folder.dir.write(QString::fromLatin1(c.file), decodeGbk(gbkText).toUtf8());
+        failures.clear();
+        Formg formg(folder.dir.folder(), random);
+        app::guarded([&] { formg.load(); });
+        ASSERT_EQ(failures.size(), 1);
+        EXPECT_TRUE(failures.first().contains(c.messagePart)) << failures.first().toStdString();
+    }
 }
 
 } // namespace

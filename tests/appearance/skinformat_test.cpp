@@ -3,6 +3,7 @@
 
 #include <QDir>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 using namespace radiane::appearance;
 using radiane::test::TempProgramFolder;
@@ -75,6 +76,11 @@ TEST(SkinFormat, RefusesWhatIsNotASkinWithTheReason) {
         {"open comment", skinText({}, "/* QMenu { }\n"), "*/"},
         {"open string", skinText({}, "QMenu { font-family: \"Song; }\n"), "字符串"},
         {"outside file", skinText({}, "QMenu { image: URL(/etc/x.png); }\n"), "url"},
+        {"escaped url", skinText({}, "QPushButton { background-image: \\75rl(/x.png); }\n"), "\\"},
+        {"url in string", skinText({}, "QLabel { font-family: \"url(/x.png)\"; }\n"), "url"},
+        {"escape in string", skinText({}, "QLabel { font-family: \"\\75rl\"; }\n"), "\\"},
+        {"widget property", skinText({}, "QLabel { qproperty-styleSheet: \"color: red\"; }\n"),
+         "qproperty"},
         {"not UTF-8", skinText("# \xff\xfe\n"), "UTF-8"},
         {"NUL byte", QByteArray("RADIANE-SKIN 1\n\0\n", 17), "空字符"},
     };
@@ -96,6 +102,8 @@ TEST(SkinFormat, LoadRefusesMissingFolderAndOversizedFiles) {
     EXPECT_FALSE(loadSkinFile(folder.file("dir.urf")).ok());
     EXPECT_FALSE(loadSkinFile(folder.file("big.urf")).ok());
     EXPECT_FALSE(loadSkinFile(QString()).ok());
+    ASSERT_EQ(mkfifo(QFile::encodeName(folder.file("pipe.urf")).constData(), 0600), 0);
+    EXPECT_FALSE(loadSkinFile(folder.file("pipe.urf")).ok()); // refused, not read: never blocks
     EXPECT_TRUE(loadSkinFile(folder.file("good.urf")).ok());
 }
 

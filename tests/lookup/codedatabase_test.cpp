@@ -5,6 +5,7 @@
 
 #include <QFile>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <vector>
 
@@ -74,6 +75,8 @@ TEST(CodeDatabase, OpenThatCannotCreateFailsWithAReason) {
 
     folder.write("folder/x", "");
     EXPECT_EQ(db.open(folder.file("folder")), CodeDatabase::OpenResult::Failed);
+    ASSERT_EQ(mkfifo(QFile::encodeName(folder.file("pipe")).constData(), 0600), 0);
+    EXPECT_EQ(db.open(folder.file("pipe")), CodeDatabase::OpenResult::Failed); // does not block
 }
 
 TEST(CodeDatabase, ReadDecodesEachFieldByItself) {

@@ -132,12 +132,23 @@ TEST_F(Form16Test, QueryOfAnEntryPickedFromTheList) {
     EXPECT_EQ(recorder.openedEncoded(), QStringList{QString::fromLatin1(kQueryPrefix + "%B2%DC")});
 }
 
-TEST_F(Form16Test, NothingToAskForGivesTheMessageThenAnEmptyFocusedCombo) {
-    for (const QString& text : {u"   "_qs, QString(), u"😀"_qs, u" 한"_qs}) {
-        const std::string name = text.toStdString();
+// Nothing typed: the message, then an empty combo. A first character without a
+// GBK form: says so and keeps the text for the learner to correct.
+TEST_F(Form16Test, NothingToAskForGivesAMessageAndAFocusedCombo) {
+    const struct {
+        QString text, message, textAfter;
+    } cases[] = {
+        {u"   "_qs, u"请输入一个查询汉字！"_qs, QString()},
+        {QString(), u"请输入一个查询汉字！"_qs, QString()},
+        {u"😀"_qs, u"“😀”不在 GBK 字符集中，无法查询它的五笔编码。"_qs, u"😀"_qs},
+        {u" 𠀀字"_qs, u"“𠀀”不在 GBK 字符集中，无法查询它的五笔编码。"_qs, u" 𠀀字"_qs},
+        {u" 한"_qs, u"“한”不在 GBK 字符集中，无法查询它的五笔编码。"_qs, u" 한"_qs},
+    };
+    for (const auto& c : cases) {
+        const std::string name = c.text.toStdString();
         QString title, message;
         QMessageBox::StandardButtons buttons;
-        combo->setEditText(text);
+        combo->setEditText(c.text);
         query->setFocus();
         whileModal([&] { QTest::mouseClick(query, Qt::LeftButton); },
                    [&](QWidget* modal) {
@@ -148,9 +159,9 @@ TEST_F(Form16Test, NothingToAskForGivesTheMessageThenAnEmptyFocusedCombo) {
                        buttons = box->standardButtons();
                    });
         EXPECT_EQ(title, u"Quillet") << name;
-        EXPECT_EQ(message, u"请输入一个查询汉字！") << name;
+        EXPECT_EQ(message, c.message) << name;
         EXPECT_EQ(buttons, QMessageBox::Ok) << name;
-        EXPECT_TRUE(combo->currentText().isEmpty()) << name;
+        EXPECT_EQ(combo->currentText(), c.textAfter) << name;
         EXPECT_TRUE(comboHasFocus()) << name;
         EXPECT_EQ(combo->count(), 18) << name;
         EXPECT_TRUE(recorder.opened.isEmpty()) << name;

@@ -22,6 +22,7 @@ namespace radiane::app {
 namespace {
 
 const QColor kOrange(255, 128, 0);
+constexpr int kHintBarHeight = 240; // twips
 const QColor kDarkGrey(128, 128, 128);
 
 // Song type for all Chinese text of the window.
@@ -33,8 +34,26 @@ QFont songFont(double points, bool bold = false) {
     return font;
 }
 
+// Why the picture at path could not be loaded. Only regular files are read: a
+// pipe or device would block.
+FatalError pictureError(const QString& path) {
+    const QFileInfo info(path);
+    if (info.isFile())
+        return FatalError(path, QStringLiteral("图片无法读取"));
+    return FatalError(path, info.exists() ? QStringLiteral("这不是一个普通文件")
+                                          : QStringLiteral("找不到图片文件"));
+}
+
+// A picture the window cannot do without; names the file when it is missing or
+// broken, as for the drill pictures.
 QPixmap programPicture(const ProgramFolder& folder, const QString& name) {
-    return QPixmap(folder.file(name));
+    const QString path = folder.file(name);
+    QPixmap picture;
+    if (QFileInfo(path).isFile())
+        picture.load(path);
+    if (picture.isNull())
+        throw pictureError(path);
+    return picture;
 }
 
 } // namespace
@@ -134,13 +153,11 @@ void Formg::buildLayout() {
     Label4->setFont(songFont(12));
     Label4->setStyleSheet(
         QStringLiteral("color: white; background-color: rgb(255, 128, 0); padding: 0px;"));
-    Label4->setGeometry(pxRect(2895, 450, 6120, 240));
+    Label4->setGeometry(pxRect(2895, 450, 6120, kHintBarHeight));
     Label4->hide();
 
     buildKeyboardPanel();
 
-    Image3 = programPicture(folder_, QStringLiteral("panel-shown.png"));
-    Image4 = programPicture(folder_, QStringLiteral("panel-folded.png"));
     Image1 = new lookup::ClickableLabel(this);
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setGeometry(pxRect(11280, 2540, 315, 285));
@@ -183,7 +200,6 @@ void Formg::buildKeyboardPanel() {
     Picture5 = new QLabel(this);
     Picture5->setObjectName(QStringLiteral("Picture5"));
     Picture5->setGeometry(pxRect(180, 2940, 11610, 3510));
-    Picture5->setPixmap(programPicture(folder_, QStringLiteral("keyboard.png")));
     Picture5->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     for (const drill::KeyHintRow& row : drill::keyHintTable()) {
@@ -210,6 +226,10 @@ void Formg::buildKeyboardPanel() {
 }
 
 void Formg::load() {
+    Picture5->setPixmap(programPicture(folder_, QStringLiteral("keyboard.png")));
+    Image3 = programPicture(folder_, QStringLiteral("panel-shown.png"));
+    Image4 = programPicture(folder_, QStringLiteral("panel-folded.png"));
+
     const SetupRead setup = readDrillMode(folder_);
     if (setup.failure)
         throw FatalError(folder_.file(kSetupFile), *setup.failure);
@@ -356,8 +376,10 @@ void Formg::focusText1() {
 }
 
 QSize Formg::hintSize(const QString& caption) const {
+    // As wide as the caption, as tall as designed: the font's line spacing would
+    // reach over the top of the orange frame below.
     const QFontMetrics metrics(Label4->font());
-    return {metrics.horizontalAdvance(caption), metrics.height()};
+    return {metrics.horizontalAdvance(caption), px(kHintBarHeight)};
 }
 
 void Formg::loadPicture(int slot, const QString& name) {
@@ -365,13 +387,10 @@ void Formg::loadPicture(int slot, const QString& name) {
     // A picture name never leads out of the picture folder.
     const bool plainName = !name.contains(u'/') && !name.contains(u'\\') && name != u"..";
     QImage image;
-    if (plainName)
+    if (plainName && QFileInfo(path).isFile())
         image.load(path);
-    if (image.isNull()) {
-        const bool exists = plainName && QFileInfo(path).isFile();
-        throw FatalError(path, exists ? QStringLiteral("图片无法读取")
-                                      : QStringLiteral("找不到图片文件"));
-    }
+    if (image.isNull())
+        throw plainName ? pictureError(path) : FatalError(path, QStringLiteral("找不到图片文件"));
     slotImages_[slot] = image.convertToFormat(QImage::Format_RGB32);
     Picture1[slot]->setPixmap(QPixmap::fromImage(slotImages_[slot]));
 }

@@ -44,10 +44,12 @@ QPushButton* makeButton(QWidget* parent, const char* name, const QString& captio
         pxRect(rectTwips.x(), rectTwips.y(), rectTwips.width(), rectTwips.height()));
     QPalette palette = button->palette();
     palette.setColor(QPalette::Button, kButtonColour);
+    palette.setColor(QPalette::ButtonText, Qt::black);
     button->setPalette(palette);
     // Graphical style: flat light blue face in a raised 3D edge, sunken while pressed.
+    // The face is ours whatever the skin, so the text colour is ours too.
     button->setStyleSheet(
-        QStringLiteral("QPushButton { background-color: %1; border: 2px solid;"
+        QStringLiteral("QPushButton { background-color: %1; color: #000000; border: 2px solid;"
                        " border-color: #ffffff #404040 #404040 #ffffff; }"
                        "QPushButton:pressed { border-color: #404040 #ffffff #ffffff #404040; }")
             .arg(kButtonColour.name()));

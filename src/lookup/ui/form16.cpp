@@ -122,6 +122,7 @@ void addLink(QDialog* dialog, const WebSettings& settings, const LinkPlace& plac
 } // namespace
 
 Form16::Form16(QWidget* owner, const WebSettings& settings) : QDialog(owner), settings_(settings) {
+    setObjectName(QStringLiteral("Form16"));
     setWindowTitle(QStringLiteral("关于 Radiane"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
@@ -185,13 +186,22 @@ void Form16::placeOnScreenCentre() {
 }
 
 void Form16::Command4_Click() {
+    const QString character = queryCharacter(Combo1->currentText());
     const std::optional<QUrl> address = onlineQueryAddress(Combo1->currentText(), settings_);
     if (!address) {
-        QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Quillet"),
-                        QStringLiteral("请输入一个查询汉字！"), QMessageBox::Ok, this);
+        // Nothing typed: the text is cleared. A character the site cannot be
+        // asked for: the learner's text stays, to be corrected.
+        const QString message =
+            character.isEmpty()
+                ? QStringLiteral("请输入一个查询汉字！")
+                : QStringLiteral("“%1”不在 GBK 字符集中，无法查询它的五笔编码。").arg(character);
+        QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Quillet"), message, QMessageBox::Ok,
+                        this);
         box.exec();
-        Combo1->setCurrentIndex(-1);
-        Combo1->clearEditText();
+        if (character.isEmpty()) {
+            Combo1->setCurrentIndex(-1);
+            Combo1->clearEditText();
+        }
         Combo1->setFocus();
         return;
     }
