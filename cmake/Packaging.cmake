@@ -58,7 +58,8 @@ set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-noto-cjk")
 configure_file(${PROJECT_SOURCE_DIR}/cmake/PackageDepends.cmake.in
     ${PROJECT_BINARY_DIR}/PackageDepends.cmake @ONLY)
 set(CPACK_PROJECT_CONFIG_FILE ${PROJECT_BINARY_DIR}/PackageDepends.cmake)
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "gstreamer1.0-plugins-good")
+# Sound and video through GStreamer; MIDI also needs its FluidSynth decoder and a sound font.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "gstreamer1.0-plugins-good, gstreamer1.0-plugins-bad, fluid-soundfont-gm")
 
 # Running the installed executable directly (possible for root) leaves its
 # settings files in the program folder; purging the package removes them.

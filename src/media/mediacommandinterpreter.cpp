@@ -3,6 +3,7 @@
 #include <QAudioOutput>
 #include <QCoreApplication>
 #include <QEventLoop>
+#include <QFile>
 #include <QFileInfo>
 #include <QMediaPlayer>
 #include <QPointer>
@@ -14,10 +15,11 @@
 namespace radiane::media {
 
 // One open file. Members are destroyed in reverse order: the player goes
-// before the audio and video outputs it renders into.
+// before the outputs it renders into and the file it reads.
 struct MediaCommandInterpreter::Device {
     QString alias;
     DeviceType type = DeviceType::Waveaudio;
+    QFile file;
     std::unique_ptr<VideoOutput> video;
     QAudioOutput audio;
     QMediaPlayer player;
@@ -45,6 +47,15 @@ bool isLoaded(QMediaPlayer::MediaStatus status) {
         return false;
     }
     return false;
+}
+
+// The file goes to the player as a stream, whose data GStreamer asks for
+// through this thread's event loop, so nothing is read before setSource
+// returns. Given the path instead, its streaming threads find the tracks and
+// link the outputs while setSource still seeks on this thread, and the two
+// can lock each other out for good.
+void setSourceFile(QMediaPlayer& player, QFile& file) {
+    player.setSourceDevice(&file, QUrl::fromLocalFile(file.fileName()));
 }
 
 bool hasSettled(const QMediaPlayer& player) {
@@ -163,6 +174,9 @@ MediaError MediaCommandInterpreter::open(const MediaCommand& command) {
     auto device = std::make_unique<Device>();
     device->alias = command.alias;
     device->type = command.type;
+    device->file.setFileName(file.absoluteFilePath());
+    if (!device->file.open(QIODevice::ReadOnly))
+        return MediaError::FileNotFound;
     QMediaPlayer& player = device->player;
     player.setAudioOutput(&device->audio);
     if (command.type == DeviceType::AviVideo && videoFactory_) {
@@ -181,7 +195,7 @@ MediaError MediaCommandInterpreter::open(const MediaCommand& command) {
                 loop.quit();
         });
         connect(&player, &QMediaPlayer::errorOccurred, &loop, &QEventLoop::quit);
-        player.setSource(QUrl::fromLocalFile(file.absoluteFilePath()));
+        setSourceFile(player, device->file);
         if (!hasSettled(player)) {
             timer.start(openTimeout_);
             // User input waits, so no click can reach the program mid-open.
@@ -196,7 +210,7 @@ MediaError MediaCommandInterpreter::open(const MediaCommand& command) {
         if (devices_.count(key))
             return MediaError::DuplicateAlias;
     } else {
-        player.setSource(QUrl::fromLocalFile(file.absoluteFilePath()));
+        setSourceFile(player, device->file);
     }
 
     devices_.emplace(key, std::move(device));

@@ -3,14 +3,17 @@
 #include "chartsupport.h"
 #include "support/tempprogramfolder.h"
 
-#include <QDateTime>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QPrinterInfo>
 #include <QProcess>
 #include <QPushButton>
 #include <QTest>
+#include <QUuid>
+#include <cups/cups.h>
 #include <gtest/gtest.h>
+#include <optional>
 
 using namespace radiane;
 using namespace radiane::chart;
@@ -27,8 +30,42 @@ QString queueFolder() {
     return QString::fromUtf8(script.readAllStandardOutput()).trimmed();
 }
 
-QStringList pdfsIn(const QString& folder) {
-    return QDir(folder).entryList({QStringLiteral("*.pdf")}, QDir::Files, QDir::Name);
+// The queue's printable area on A4 in points, as the print service states it
+// (from the queue's driver description), not as Qt derives it.
+std::optional<QRectF> printableA4(const QString& queue) {
+    cups_dest_t* dests = nullptr;
+    const int count = cupsGetDests2(CUPS_HTTP_DEFAULT, &dests);
+    cups_dest_t* dest = cupsGetDest(queue.toUtf8().constData(), nullptr, count, dests);
+    cups_dinfo_t* info = dest ? cupsCopyDestInfo(CUPS_HTTP_DEFAULT, dest) : nullptr;
+    cups_size_t size{};
+    const bool found =
+        info && cupsGetDestMediaByName(CUPS_HTTP_DEFAULT, dest, info, "iso_a4_210x297mm",
+                                       CUPS_MEDIA_FLAGS_DEFAULT, &size);
+    cupsFreeDestInfo(info);
+    cupsFreeDests(count, dests);
+    if (!found)
+        return std::nullopt;
+    const auto pt = [](int hundredthsOfMm) { return hundredthsOfMm * 72.0 / 2540.0; };
+    return QRectF(pt(size.left), pt(size.top), pt(size.width - size.left - size.right),
+                  pt(size.length - size.top - size.bottom));
+}
+
+struct Job {
+    int id = 0;
+    ipp_jstate_t state = IPP_JSTATE_PENDING;
+};
+
+// This user's job on the queue with the given title, if the service knows one.
+std::optional<Job> jobTitled(const QString& queue, const QByteArray& title) {
+    cups_job_t* jobs = nullptr;
+    const int count =
+        cupsGetJobs2(CUPS_HTTP_DEFAULT, &jobs, queue.toUtf8().constData(), 1, CUPS_WHICHJOBS_ALL);
+    std::optional<Job> job;
+    for (int i = 0; i < count; ++i)
+        if (title == jobs[i].title)
+            job = Job{jobs[i].id, jobs[i].state};
+    cupsFreeJobs(count, jobs);
+    return job;
 }
 
 } // namespace
@@ -47,9 +84,16 @@ protected:
         test::writeMarkedChart(program.path());
     }
 
-    // Clicks "打印确定", answers OK, and gives the boxes seen.
+    // Clicks "打印确定", answers OK, and gives the boxes seen. The job carries
+    // a title of its own, so its file is told from other jobs on the queue.
     QList<test::MessageBoxAnswerer::Seen> printOnDefault() {
         QPointer<Form4> form = Form4::showChart(nullptr, program.folder());
+        form->setPrinterSource([this] {
+            std::unique_ptr<QPrinter> printer = defaultPrinter();
+            if (printer)
+                printer->setDocName(QString::fromLatin1(title));
+            return printer;
+        });
         test::MessageBoxAnswerer answerer({QMessageBox::Ok, QMessageBox::Ok});
         form->findChild<QPushButton*>(QStringLiteral("Command2"))->click();
         EXPECT_FALSE(form.isNull());
@@ -59,37 +103,38 @@ protected:
     }
 
     QString folder, queue;
+    const QByteArray title = "radiane-test-" +
+                             QByteArray::number(QCoreApplication::applicationPid()) + "-" +
+                             QUuid::createUuid().toByteArray(QUuid::Id128).left(8);
     test::TempProgramFolder program;
 };
 
 // The whole way through the system's print service: the default printer is a
 // CUPS queue that writes PDF files; the chart window prints on it as on paper.
 TEST_F(CupsPrint, DefaultPrinterGetsOneA4PageWithTheChart) {
-    // The printable area the printing code will use on this queue.
-    std::unique_ptr<QPrinter> probe = defaultPrinter();
-    ASSERT_NE(probe, nullptr);
-    preparePage(*probe);
-    const QRectF printable = probe->pageLayout().paintRect(QPageLayout::Point);
+    const std::optional<QRectF> printable = printableA4(queue);
+    ASSERT_TRUE(printable) << "the print service gives no A4 printable area for "
+                           << queue.toStdString();
 
-    const QStringList before = pdfsIn(folder);
     const auto seen = printOnDefault();
     ASSERT_EQ(seen.size(), 1) << "printing on the default printer failed: "
                               << seen.value(1).text.toStdString();
 
-    // The queue works on its own time: wait for a new, finished file.
-    QString written;
-    for (int i = 0; i < 600 && written.isEmpty(); ++i) {
+    // The queue works on its own time: wait until the service calls our job done.
+    std::optional<Job> job;
+    for (int i = 0; i < 600 && !(job && job->state >= IPP_JSTATE_CANCELED); ++i) {
         QTest::qWait(100);
-        for (const QString& name : pdfsIn(folder)) {
-            const QFileInfo file(QDir(folder).filePath(name));
-            if (!before.contains(name) && file.size() > 0 &&
-                file.lastModified().msecsTo(QDateTime::currentDateTime()) > 500)
-                written = file.filePath();
-        }
+        job = jobTitled(queue, title);
     }
-    ASSERT_FALSE(written.isEmpty()) << "the CUPS PDF queue wrote nothing in 60 s";
-    test::expectChartPage(written, printable);
-    QFile::remove(written);
+    ASSERT_TRUE(job) << "no job titled " << title.toStdString() << " on " << queue.toStdString();
+    ASSERT_EQ(job->state, IPP_JSTATE_COMPLETED) << "job " << job->id << " did not complete";
+
+    const QStringList written = QDir(folder).entryList(
+        {QStringLiteral("*%1*.pdf").arg(QString::fromLatin1(title))}, QDir::Files);
+    ASSERT_EQ(written.size(), 1) << "job " << job->id << " wrote " << written.size() << " files";
+    const QString pdf = QDir(folder).filePath(written.first());
+    test::expectChartPage(pdf, *printable);
+    QFile::remove(pdf);
 }
 
 // A queue that refuses jobs: the print service says no, and the learner is told.

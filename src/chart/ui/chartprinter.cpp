@@ -34,14 +34,19 @@ std::unique_ptr<QPrinter> defaultPrinter() {
     const QPrinterInfo info = QPrinterInfo::defaultPrinter();
     if (info.isNull())
         return nullptr;
-    return std::make_unique<QPrinter>(info, QPrinter::HighResolution);
+    auto printer = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
+    printer->setDocName(QStringLiteral("五笔字根表"));
+    return printer;
 }
 
 void preparePage(QPrinter& printer) {
-    printer.setDocName(QStringLiteral("五笔字根表"));
     printer.setPageSize(QPageSize(QPageSize::A4));
     printer.setPageOrientation(QPageLayout::Portrait);
-    printer.setFullPage(false); // the painter starts at the printable area
+    // The painter starts at the printable area: no margins of Qt's own on top
+    // of what the printer cannot reach.
+    printer.setFullPage(false);
+    const QPageLayout layout = printer.pageLayout();
+    printer.setPageMargins(layout.minimumMargins(), layout.units());
     printer.setCopyCount(1);
     printer.setFromTo(0, 0);
 }

@@ -6,11 +6,13 @@
 
 namespace radiane::chart {
 
-// A printer for the system's default print queue, or null when there is none.
+// A printer for the system's default print queue, the job titled 五笔字根表,
+// or null when there is none.
 std::unique_ptr<QPrinter> defaultPrinter();
 
 // Sets the page the chart is printed on: one A4 page, portrait, the painter
-// starting at the printable area.
+// starting at the printer's printable area (its margins are the printer's
+// minimum ones).
 void preparePage(QPrinter& printer);
 
 // Prints the chart on one A4 page of the given printer and ends the document.
