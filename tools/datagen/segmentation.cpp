@@ -5,6 +5,8 @@
 #include <QRectF>
 #include <QSet>
 #include <cmath>
+#include <functional>
+#include <limits>
 
 namespace datagen {
 
@@ -261,11 +263,30 @@ QList<Split> Segmenter::candidates(const CharStrokes& strokes, const QString& co
         memo.insert(id, f);
         return f;
     };
+    // Fewest radicals that strokes [first, end) can be cut into.
+    QHash<int, int> fewestMemo;
+    std::function<int(int, int)> fewest = [&](int first, int end) {
+        if (first >= end)
+            return 0;
+        if (const auto it = fewestMemo.constFind(first); it != fewestMemo.cend())
+            return it.value();
+        int best = end - first;
+        for (int c = 2; c <= maxRun && first + c <= end; ++c)
+            if (fits(first, c, QChar()))
+                best = std::min(best, 1 + fewest(first + c, end));
+        fewestMemo.insert(first, best);
+        return best;
+    };
     QSet<QString> seen;
     auto addSplit = [&](const QList<int>& starts) {
         Split s;
         s.runStart = starts;
         s.strokeCount = n;
+        s.radicals = int(starts.size());
+        if (starts.size() > code.size() - 1) {
+            fewestMemo.clear();
+            s.radicals = int(code.size()) + fewest(starts[code.size() - 1], starts.last());
+        }
         // Reduce to the strokes of the parts so that splits differing only in the middle
         // radicals of a long character count once.
         QString id;
@@ -358,9 +379,18 @@ bool Segmenter::checkExplicit(const CharStrokes& strokes, const QString& code,
 
 std::optional<Split> Segmenter::split(const CharStrokes& strokes, const QString& code) const {
     const QList<Split> all = candidates(strokes, code);
-    if (all.size() != 1)
-        return std::nullopt;
-    return all.first();
+    int fewest = std::numeric_limits<int>::max();
+    for (const Split& s : all)
+        fewest = std::min(fewest, s.radicals);
+    std::optional<Split> chosen;
+    for (const Split& s : all) {
+        if (s.radicals != fewest)
+            continue;
+        if (chosen)
+            return std::nullopt;
+        chosen = s;
+    }
+    return chosen;
 }
 
 } // namespace datagen
