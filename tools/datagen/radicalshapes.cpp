@@ -29,6 +29,12 @@ const ExtraSource kExtraSources[] = {
     {"𧘇", "衣", 3, 6}, // 衣 without its top
     {"⺢", "录", 4, 8}, // 水 as a bottom
     {"龴", "通", 1, 2}, // top of 通 and 勇
+    {"朩", "杀", 3, 6}, // bottom of 杀
+    {"龷", "共", 1, 4}, // top of 共
+    {"⺆", "周", 1, 2}, // frame of 周
+    {"𠂊", "久", 1, 2}, // top of 久
+    {"䒑", "前", 1, 3}, // top of 前
+    {"⺕", "录", 1, 3}, // top of 录
 };
 
 } // namespace

@@ -304,10 +304,21 @@ QList<Split> Segmenter::candidates(const CharStrokes& strokes, const QString& co
         // The identification letter lies in the zone of the class of the last stroke; when the
         // character ends in a walk-around (辶 廴, key p) it is the last stroke inside it.
         static const char* zones[5] = {"gfd", "hjk", "tre", "yui", "nbv"};
+        // A last radical 刀 or 力 counts its 折, one ending in 戈 its 丿.
         int stroke = n - 1;
         if (code[starts.size() - 1] == QLatin1Char('p') && starts.size() >= 2)
             stroke = starts.last() - 1;
-        return QString::fromLatin1(zones[strokeClass(m[stroke]) - 1]).contains(last);
+        int cls = strokeClass(m[stroke]);
+        const QChar key = code[starts.size() - 1];
+        if (stroke == n - 1 && n - starts.last() == 2 &&
+            (key == QLatin1Char('v') || key == QLatin1Char('l')) && strokeClass(m[n - 2]) == 5 &&
+            cls == 3)
+            cls = 5;
+        if (stroke == n - 1 && n - starts.last() >= 4 &&
+            (key == QLatin1Char('a') || key == QLatin1Char('g')) && strokeClass(m[n - 3]) == 5 &&
+            strokeClass(m[n - 2]) == 3 && cls == 4)
+            cls = 3;
+        return QString::fromLatin1(zones[cls - 1]).contains(last);
     };
     const int lead = int(code.size()) - 1; // radicals named by the leading letters
     // Leading runs named by the code, then either the end (with an identification letter) or,
