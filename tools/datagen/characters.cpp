@@ -270,12 +270,13 @@ DATAGEN_COMMAND(characters, "characters",
     if (!review.isEmpty()) {
         QDir().mkpath(review);
         writeSheet(QDir(review).filePath(QStringLiteral("characters.png")), items, byChar, 400);
-        // The characters split by hand and those around a walk-around, all parts each.
+        // The characters split by hand, then those around a walk-around, all parts each.
         QList<Item> special;
-        for (const Item& i : items)
-            if (handSplit(i.character) ||
-                byChar.value(i.character)->code.contains(QLatin1Char('p')))
-                special.append(i);
+        for (const bool byHand : {true, false})
+            for (const Item& i : items)
+                if (bool(handSplit(i.character)) == byHand &&
+                    (byHand || byChar.value(i.character)->code.contains(QLatin1Char('p'))))
+                    special.append(i);
         writeSheet(QDir(review).filePath(QStringLiteral("characters-enclosures.png")), special,
                    byChar, 400);
     }
