@@ -51,7 +51,18 @@ const Row kRows[] = {
     {"梅", "stxu", 5, "1-4|5,6|7,8|9,11"},
     {"敏", "txgt", 5, "1,2|3,4|6|8-11"},
     {"万", "dnv", 2, "1,3|2"},
-    // runs the stroke matching finds more than one way
+    // 刀 around 二, 三 beside the two verticals of 非, 弋 around 工, 心 around 丿
+    {"那", "vfbh", 3, "1,4|2,3|5,6"},
+    {"哪", "kvfb", 4, "1-3|4,7|5,6|8,9"},
+    {"娜", "vvfb", 4, "1-3|4,7|5,6|8,9"},
+    {"非", "djdd", 3, "2-4|1,5|6-8"},
+    {"排", "rdjd", 4, "1-3|5-7|4,8|9-11"},
+    {"菲", "adjd", 4, "1-3|5-7|4,8|9-11"},
+    {"式", "aad", 2, "1,5,6|2-4"},
+    {"试", "yaag", 3, "1,2|3,7,8|4-6"},
+    {"必", "nte", 2, "1-3,5|4"},
+    // a flat last stroke, or runs the stroke matching finds more than one way
+    {"度", "yaci", 3, "1-3|4-7|8,9"},
     {"是", "jghu", 3, "1-4|5|6-9"},
     {"定", "pghu", 3, "1-3|4|5-8"},
     {"南", "fmuf", 4, "1-2|3-4|5-6|7-9"},
