@@ -165,11 +165,15 @@ DATAGEN_COMMAND(characters, "characters",
         ++scanned;
         const CharCodes* codes = table.find(c);
         const QString& code = codes->full;
-        if (radicalTexts.contains(c) || code.size() < 3 || code.count(code[0]) == code.size()) {
+        if (radicalTexts.contains(c) || code.count(code[0]) == code.size()) {
             ++rejected["is a radical or key-name character"];
             continue;
         }
         const int rank = eligible++;
+        if (code.size() < 3) {
+            ++rejected["code too short"];
+            continue;
+        }
         if (codes->fullAmbiguous) {
             ++rejected["several full codes"];
             continue;
