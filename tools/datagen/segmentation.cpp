@@ -115,6 +115,16 @@ bool turns(const QList<QPointF>& pts, double total) {
         if ((d > 65 && lb >= 0.3 && la >= 0.3) || (d > 80 && lb >= 0.15 && la >= 0.15))
             return true;
     }
+    // A zigzag (横折折撇 of 专) keeps its ends in line: look at the legs around each point.
+    for (int k = 3; k < n - 3; ++k) {
+        const QPointF before = pts[k] - pts[k - 3];
+        const QPointF after = pts[k + 3] - pts[k];
+        if (std::hypot(before.x(), before.y()) < 0.12 * total ||
+            std::hypot(after.x(), after.y()) < 0.12 * total)
+            continue;
+        if (angleDiff(angleOf(before), angleOf(after)) * 180 / kPi > 110)
+            return true;
+    }
     return false;
 }
 
