@@ -314,11 +314,12 @@ QList<Split> Segmenter::candidates(const CharStrokes& strokes, const QString& co
         // The identification letter lies in the zone of the class of the last stroke; when the
         // character ends in a walk-around (辶 廴, key p) it is the last stroke inside it.
         static const char* zones[5] = {"gfd", "hjk", "tre", "yui", "nbv"};
-        // A last radical 刀, 力 or 方 counts its 折, one ending in 戈 its 丿.
         int stroke = n - 1;
         if (code[starts.size() - 1] == QLatin1Char('p') && starts.size() >= 2)
             stroke = starts.last() - 1;
         int cls = strokeClass(m[stroke]);
+        // A last radical 刀, 力 or 方 counts its 折 (the 𠃌 before the final 丿), one ending in 戈
+        // or 戋 its 丿 (not the final dot).
         const QChar key = code[starts.size() - 1];
         const int lastRun = n - starts.last();
         const bool foldEnds =
@@ -326,9 +327,9 @@ QList<Split> Segmenter::candidates(const CharStrokes& strokes, const QString& co
             (key == QLatin1Char('y') && lastRun == 4);
         if (stroke == n - 1 && foldEnds && strokeClass(m[n - 2]) == 5 && cls == 3)
             cls = 5;
-        if (stroke == n - 1 && n - starts.last() >= 4 &&
-            (key == QLatin1Char('a') || key == QLatin1Char('g')) && strokeClass(m[n - 3]) == 5 &&
-            strokeClass(m[n - 2]) == 3 && cls == 4)
+        const bool geEnd = (key == QLatin1Char('a') || key == QLatin1Char('g')) && lastRun >= 4;
+        if (stroke == n - 1 && geEnd && strokeClass(m[n - 3]) == 5 && strokeClass(m[n - 2]) == 3 &&
+            cls == 4)
             cls = 3;
         return QString::fromLatin1(zones[cls - 1]).contains(last);
     };
