@@ -1,5 +1,6 @@
 // The drill list of radicals in characters (zg2.txt), its character pictures and the painting
 // of each item's radical from the code database, all read from the shipped data.
+#include "radicaltable.h"
 #include "wubitable.h"
 
 #include "common/gbk.h"
@@ -124,6 +125,44 @@ TEST_F(Zg2Test, EveryPictureExistsAtSlotSize) {
     }
 }
 
+// The drill covers the characters learners type most: of the most frequent GB2312 characters
+// that are neither radicals of the chart nor key-name characters, 95 % of the first 500 and
+// 90 % of the first 1,500; 1,500 characters in all; and every item of the first 300, where
+// each drill starts, is one of the first 500.
+TEST_F(Zg2Test, CoversTheMostFrequentCharacters) {
+    const auto codes = test::readWubiCodes();
+    const auto byFrequency = test::charactersByFrequency();
+    if (!codes || !byFrequency)
+        GTEST_SKIP() << test::kWubiTableMissing;
+    QSet<QString> radicals;
+    for (const datagen::Radical& r : datagen::loadRadicalTable(
+             test::sourceDir() + QStringLiteral("/tools/datagen/radicals.tsv")))
+        radicals.insert(r.glyph);
+    QStringList frequent;
+    for (const QString& c : *byFrequency) {
+        const auto gb = encodeGbk(c);
+        const QString code = test::longestCodes(codes->value(c)).value(0);
+        if (!gb || gb->size() != 2 || uchar(gb->at(0)) < 0xB0 || uchar(gb->at(0)) > 0xF7 ||
+            uchar(gb->at(1)) < 0xA1 || radicals.contains(c) || code.count(code[0]) == code.size())
+            continue;
+        frequent.append(c);
+    }
+    QSet<QString> drilled;
+    for (const Item& i : items())
+        drilled.insert(i.character);
+    auto covered = [&](int first) {
+        return std::count_if(frequent.cbegin(), frequent.cbegin() + first,
+                             [&](const QString& c) { return drilled.contains(c); });
+    };
+    EXPECT_GE(covered(500), 475);
+    EXPECT_GE(covered(1500), 1350);
+    EXPECT_GE(drilled.size(), 1500);
+    const QSet<QString> first500(frequent.cbegin(), frequent.cbegin() + 500);
+    EXPECT_EQ(std::count_if(items().cbegin(), items().cbegin() + 300,
+                            [&](const Item& i) { return first500.contains(i.character); }),
+              300);
+}
+
 TEST_F(Zg2Test, KeyIsTheFullCodesLetterOfThePart) {
     const auto codes = test::readWubiCodes();
     if (!codes)
@@ -155,7 +194,9 @@ TEST_F(Zg2Test, PaintingColoursExactlyTheRadical) {
     for (const Item& i : items()) {
         const lookup::FindResult hit = db.find(i.character);
         ASSERT_TRUE(hit.found) << show(i);
-        const lookup::CodeRecord rec = *db.lastRead();
+        const auto found = db.read(hit.recordNo); // the search may have read a bound last
+        ASSERT_TRUE(found) << show(i);
+        const lookup::CodeRecord rec = *found;
         const std::vector<QPoint> points = lookup::parseSeeds(rec.seeds[size_t(i.part - 1)]);
         ASSERT_FALSE(points.empty()) << show(i) << ": no fill points";
         ASSERT_LE(points.size(), 9u);

@@ -167,8 +167,15 @@ TEST(RadicalKeys, AgreeWithTheWubiCodeTable) {
                 ++checked;
             }
         } else {
-            // A stroke form: the example's code holds the key, first when the radical opens it.
-            for (const QString& code : codes->value(row.exampleChar)) {
+            // A stroke form: the example's full code holds the key, first when the radical
+            // opens it (short codes leave radicals out).
+            const QStringList all = codes->value(row.exampleChar);
+            qsizetype longest = 0;
+            for (const QString& code : all)
+                longest = std::max(longest, code.size());
+            for (const QString& code : all) {
+                if (code.size() < longest)
+                    continue;
                 if (row.firstStroke == 0)
                     EXPECT_TRUE(code.startsWith(item.key))
                         << row.exampleChar.toStdString() << " " << code.toStdString();

@@ -18,6 +18,7 @@
 #include <QPainter>
 #include <QSet>
 #include <QTextStream>
+#include <algorithm>
 #include <map>
 #include <random>
 
@@ -25,8 +26,11 @@ namespace datagen {
 
 namespace {
 
-constexpr int kWantedCharacters = 960; // characters drilled in zg2.txt
-constexpr int kScanLimit = 3500;       // most frequent characters looked at
+constexpr int kWantedCharacters = 1600; // characters drilled in zg2.txt
+// Every drill start falls among the first items, so they come from the most frequent characters.
+constexpr int kLeadingItems = 300;
+constexpr int kLeadingCharacters = 500;
+constexpr int kScanLimit = 3500; // most frequent characters looked at
 constexpr std::uint32_t kOrderSeed = 20261207;
 
 bool isGb2312Hanzi(const QString& c) {
@@ -39,6 +43,7 @@ bool isGb2312Hanzi(const QString& c) {
 }
 
 struct Drilled {
+    int rank; // among the characters that are neither radicals nor key-name characters
     QString character;
     QString code;
     Split split;
@@ -58,17 +63,22 @@ QString itemText(const Item& i) {
 // Mixed but reproducible order: a seeded shuffle (the Mersenne Twister's output is fixed by the
 // standard; the index is drawn by plain modulo so no library distribution is involved), then
 // neighbours that share a key or a character are pulled apart where a later item allows it.
-void mixItems(QList<Item>& items) {
+// The first `leading` items stay first: they are pulled apart only among themselves.
+void mixItems(QList<Item>& items, qsizetype leading) {
     std::mt19937 rng(kOrderSeed);
-    for (qsizetype i = items.size() - 1; i > 0; --i)
-        std::swap(items[i], items[qsizetype(rng() % std::uint32_t(i + 1))]);
+    auto shuffle = [&](qsizetype begin, qsizetype end) {
+        for (qsizetype i = end - 1; i > begin; --i)
+            std::swap(items[i], items[begin + qsizetype(rng() % std::uint32_t(i - begin + 1))]);
+    };
+    shuffle(0, leading);
+    shuffle(leading, items.size());
     auto clash = [&](qsizetype a, qsizetype b) {
         return items[a].key == items[b].key || items[a].character == items[b].character;
     };
     for (qsizetype i = 1; i < items.size(); ++i) {
         if (!clash(i - 1, i))
             continue;
-        for (qsizetype j = i + 1; j < items.size(); ++j) {
+        for (qsizetype j = i + 1; j < (i < leading ? leading : items.size()); ++j) {
             const bool fitsHere =
                 items[j].key != items[i - 1].key && items[j].character != items[i - 1].character;
             if (fitsHere) {
@@ -145,6 +155,7 @@ DATAGEN_COMMAND(characters, "characters",
     QList<Drilled> drilled;
     const QStringList frequent = table.byFrequency();
     int scanned = 0;
+    int eligible = 0;
     int handMade = 0;
     for (const QString& c : frequent) {
         if (int(drilled.size()) >= kWantedCharacters || scanned >= kScanLimit)
@@ -154,8 +165,13 @@ DATAGEN_COMMAND(characters, "characters",
         ++scanned;
         const CharCodes* codes = table.find(c);
         const QString& code = codes->full;
-        if (radicalTexts.contains(c) || code.size() < 3 || code.count(code[0]) == code.size()) {
+        if (radicalTexts.contains(c) || code.count(code[0]) == code.size()) {
             ++rejected["is a radical or key-name character"];
+            continue;
+        }
+        const int rank = eligible++;
+        if (code.size() < 3) {
+            ++rejected["code too short"];
             continue;
         }
         if (codes->fullAmbiguous) {
@@ -167,7 +183,7 @@ DATAGEN_COMMAND(characters, "characters",
             ++rejected["no stroke data"];
             continue;
         }
-        QList<Split> fits = segmenter.candidates(*strokes, code);
+        std::optional<Split> fit = segmenter.split(*strokes, code);
         if (const auto hand = handSplit(c)) {
             // A hand-made split is used only where the data agree with it.
             if (hand->code != code ||
@@ -178,32 +194,46 @@ DATAGEN_COMMAND(characters, "characters",
             Split s;
             s.strokeCount = strokes->count();
             s.explicitParts = hand->parts;
-            fits = {s};
+            fit = s;
             ++handMade;
         }
-        if (fits.size() != 1) {
-            ++rejected[fits.isEmpty() ? "no split fits" : "several splits fit"];
+        if (!fit) {
+            ++rejected[segmenter.candidates(*strokes, code).isEmpty() ? "no split fits"
+                                                                      : "several splits fit"];
             continue;
         }
-        auto picture = drawCharacter(*strokes, fits.first());
+        auto picture = drawCharacter(*strokes, *fit);
         if (!picture) {
             ++rejected["too many pieces"];
             continue;
         }
-        drilled.append({c, code, fits.first(), *picture});
+        drilled.append({rank, c, code, *fit, *picture});
     }
 
+    // Items of the most frequent characters first, shuffled: kLeadingItems of them lead the list
+    // and the others join the rest.
     QList<Item> items;
     QHash<QString, const Drilled*> byChar;
-    for (const Drilled& d : drilled) {
+    for (const Drilled& d : drilled)
         byChar.insert(d.character, &d);
-        for (int part = 1; part <= 4; ++part) {
-            if (partStrokes(d.split, part).isEmpty())
+    for (const bool frequentOnes : {true, false})
+        for (const Drilled& d : drilled) {
+            if ((d.rank < kLeadingCharacters) != frequentOnes)
                 continue;
-            items.append({d.code[part - 1], part, d.character});
+            for (int part = 1; part <= 4; ++part)
+                if (!partStrokes(d.split, part).isEmpty())
+                    items.append({d.code[part - 1], part, d.character});
         }
-    }
-    mixItems(items);
+    const auto frequentItems = std::count_if(items.cbegin(), items.cend(), [&](const Item& i) {
+        return byChar.value(i.character)->rank < kLeadingCharacters;
+    });
+    if (frequentItems < kLeadingItems)
+        throw radiane::FatalError(QStringLiteral("zg2.txt"),
+                                  QStringLiteral("too few items of frequent characters"));
+    std::mt19937 pick(kOrderSeed);
+    for (qsizetype i = frequentItems - 1; i > 0; --i)
+        std::swap(items[i], items[qsizetype(pick() % std::uint32_t(i + 1))]);
+    mixItems(items, kLeadingItems);
 
     QString list;
     for (const Item& i : items)
@@ -244,12 +274,13 @@ DATAGEN_COMMAND(characters, "characters",
     if (!review.isEmpty()) {
         QDir().mkpath(review);
         writeSheet(QDir(review).filePath(QStringLiteral("characters.png")), items, byChar, 400);
-        // The characters split by hand and those around a walk-around, all parts each.
+        // The characters split by hand, then those around a walk-around, all parts each.
         QList<Item> special;
-        for (const Item& i : items)
-            if (handSplit(i.character) ||
-                byChar.value(i.character)->code.contains(QLatin1Char('p')))
-                special.append(i);
+        for (const bool byHand : {true, false})
+            for (const Item& i : items)
+                if (bool(handSplit(i.character)) == byHand &&
+                    (byHand || byChar.value(i.character)->code.contains(QLatin1Char('p'))))
+                    special.append(i);
         writeSheet(QDir(review).filePath(QStringLiteral("characters-enclosures.png")), special,
                    byChar, 400);
     }
@@ -297,9 +328,10 @@ DATAGEN_COMMAND(split, "split",
             for (const auto& m : strokes->medians)
                 out << strokeClass(m);
             const QList<Split> all = segmenter.candidates(*strokes, codes->full);
-            out << ": " << all.size() << " fits";
+            out << ": " << all.size() << " fits"
+                << (segmenter.split(*strokes, codes->full) ? ", one chosen" : "");
             for (const Split& s : all) {
-                out << " [";
+                out << " " << s.radicals << "[";
                 for (int part = 1; part <= 4; ++part) {
                     const PartRange r = partRange(s, part);
                     out << (r.isEmpty() ? QStringLiteral("-")

@@ -103,6 +103,34 @@ QPoint deepestPoint(const QList<QPoint>& comp, int w, int h) {
     return best;
 }
 
+// Grows a piece of colour `index` by rings of white pixels around it, at most two, until one of
+// its pixels has all four neighbours in it; false when that does not happen.
+bool thicken(QImage& img, QList<QPoint> piece, int index) {
+    auto inside = [&](const QPoint& p) {
+        const QPoint next[4] = {
+            {p.x() + 1, p.y()}, {p.x() - 1, p.y()}, {p.x(), p.y() + 1}, {p.x(), p.y() - 1}};
+        return std::all_of(next, next + 4, [&](const QPoint& q) {
+            return img.valid(q) && img.pixelIndex(q) == index;
+        });
+    };
+    for (int ring = 0; ring < 2; ++ring) {
+        QList<QPoint> grown;
+        for (const QPoint& p : piece) {
+            const QPoint next[4] = {
+                {p.x() + 1, p.y()}, {p.x() - 1, p.y()}, {p.x(), p.y() + 1}, {p.x(), p.y() - 1}};
+            for (const QPoint& q : next)
+                if (img.valid(q) && img.pixelIndex(q) == 0) {
+                    img.setPixel(q, uint(index));
+                    grown.append(q);
+                }
+        }
+        piece += grown;
+        if (std::any_of(piece.cbegin(), piece.cend(), inside))
+            return true;
+    }
+    return false;
+}
+
 } // namespace
 
 int partGrey(int group) {
@@ -173,8 +201,13 @@ std::optional<CharPicture> drawCharacter(const CharStrokes& strokes, const Split
                         ++votes[img.pixelIndex(q)];
             }
             const int to = int(std::max_element(votes, votes + 6) - votes);
-            if (votes[to] == 0)
-                return std::nullopt; // a thin piece standing alone: no safe point inside it
+            if (votes[to] == 0) {
+                // A thin piece standing alone (a hairline stroke) is thickened into the white
+                // around it until it has a safe point inside.
+                if (!thicken(img, comp, index))
+                    return std::nullopt;
+                continue;
+            }
             for (const QPoint& p : comp)
                 img.setPixel(p, uint(to));
         }

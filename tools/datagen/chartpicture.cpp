@@ -110,10 +110,13 @@ void drawKeyBox(QPainter& p, const QRect& box, const QString& key,
         number, small, Qt::black);
     p.restore();
 
+    const QRectF area(box.left() + 1, box.top() + kBand + 1, box.width() - 2,
+                      box.height() - kBand - 2);
+    const std::vector<QRectF> cells = gridCells(area, int(radicals.size()), QSizeF(14.5, 16));
     for (std::size_t i = 0; i < radicals.size(); ++i) {
-        const int col = int(i % 4), row = int(i / 4);
-        const QRectF cell(box.left() + 1 + col * 14.5, box.top() + kBand + 1 + row * 16, 14.5, 16);
-        drawRadical(p, arts[i], cell, Fit{14.5, 8.5, 13, 0.5}, i == 0 ? kRed : QColor(Qt::black));
+        const double side = std::min(cells[i].width(), cells[i].height());
+        drawRadical(p, arts[i], cells[i], Fit{side, side * 0.59, side * 0.9, 0.5},
+                    i == 0 ? kRed : QColor(Qt::black));
     }
 }
 

@@ -1,5 +1,7 @@
 #include "keyboardart.h"
 
+#include <algorithm>
+
 #include "common/twips.h"
 
 namespace datagen {
@@ -43,16 +45,26 @@ QColor zoneFace(const QString& key) {
     }
 }
 
-std::vector<std::size_t> mainRadicals(const std::vector<Radical>& radicals, std::size_t max) {
-    std::vector<std::size_t> out;
-    auto isVariant = [&](std::size_t i) {
-        return radicals[i].note.contains(QLatin1String("variant"));
-    };
-    for (int pass = 0; pass < 2; ++pass)
-        for (std::size_t i = 0; i < radicals.size() && out.size() < max; ++i)
-            if (i == 0 ? pass == 0 : isVariant(i) == (pass == 1))
-                out.push_back(i);
-    return out;
+std::vector<QRectF> gridCells(const QRectF& area, int count, QSizeF maxSize) {
+    int bestColumns = 1;
+    double best = 0;
+    for (int columns = 1; columns <= std::max(count, 1); ++columns) {
+        const int rows = (count + columns - 1) / columns;
+        const double side = std::min({area.width() / columns, area.height() / std::max(rows, 1),
+                                      maxSize.width(), maxSize.height()});
+        if (side >= best - 1e-9) {
+            best = side;
+            bestColumns = columns;
+        }
+    }
+    const int rows = (count + bestColumns - 1) / bestColumns;
+    const double w = std::min(area.width() / bestColumns, maxSize.width());
+    const double h = std::min(area.height() / std::max(rows, 1), maxSize.height());
+    std::vector<QRectF> cells;
+    for (int i = 0; i < count; ++i)
+        cells.emplace_back(area.left() + (i % bestColumns) * w, area.top() + (i / bestColumns) * h,
+                           w, h);
+    return cells;
 }
 
 QList<QRect> keyClickAreas() {

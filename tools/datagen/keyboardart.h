@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QList>
 #include <QRect>
+#include <QRectF>
 #include <QString>
 #include <vector>
 
@@ -26,10 +27,9 @@ QString zoneNumber(const QString& key);
 // A light tint per zone for key faces.
 QColor zoneFace(const QString& key);
 
-// Indices into radicals of the ones a key shows when space is short: the first row (the key
-// name) first, then the radicals that are not a variant of another, then the variants, in
-// table order, at most max of them.
-std::vector<std::size_t> mainRadicals(const std::vector<Radical>& radicals, std::size_t max);
+// Cells for count radicals in area, row by row: as many columns as make the cells largest, each
+// cell at most maxSize; of equal sizes, the layout with fewer rows.
+std::vector<QRectF> gridCells(const QRectF& area, int count, QSizeF maxSize);
 
 // The click areas over the letter keys, in pixels of the keyboard picture, a..y.
 QList<QRect> keyClickAreas();

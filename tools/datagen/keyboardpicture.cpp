@@ -51,9 +51,9 @@ void drawPlainKey(QPainter& p, const QRect& rect, const QString& legend, int pix
     p.drawText(rect.adjusted(6, 4, -7, -6), align | Qt::AlignTop, legend);
 }
 
-// A letter key: the letter at the top left, the key-name radical large at the top right, the
-// other main radicals small in two rows below. The outer 4 px stay quiet, since the red mark
-// is drawn over them.
+// A letter key: the letter at the top left, the key-name radical large at the top right, every
+// other radical of the key small below, in as many rows as they need (smaller when there are
+// many). The outer 4 px stay quiet, since the red mark is drawn over them.
 void drawLetterKey(QPainter& p, const QRect& rect, const QString& key,
                    const std::vector<Radical>& radicals, const std::vector<RadicalArt>& arts) {
     drawCap(p, rect, zoneFace(key));
@@ -65,15 +65,19 @@ void drawLetterKey(QPainter& p, const QRect& rect, const QString& key,
     p.drawText(QRect(rect.left() + 6, rect.top() + 4, 20, 20), Qt::AlignLeft | Qt::AlignTop,
                key.toUpper());
 
-    const std::vector<std::size_t> shown = mainRadicals(radicals, 9);
-    if (shown.empty())
+    if (radicals.empty())
         return;
-    drawRadical(p, arts[shown[0]], QRectF(rect.left() + 30, rect.top() + 5, 30, 27),
-                Fit{26, 14, 24, 0.25}, kInk);
-    for (std::size_t k = 1; k < shown.size(); ++k) {
-        const int col = int((k - 1) % 4), row = int((k - 1) / 4);
-        const QRectF cell(rect.left() + 5 + col * 14.25, rect.top() + 33 + row * 15, 14.25, 15);
-        drawRadical(p, arts[shown[k]], cell, Fit{14, 9, 13, 0.45}, kInk);
+    const int others = int(radicals.size()) - 1;
+    const bool crowded = others > 8;
+    const QRectF name = crowded ? QRectF(rect.left() + 28, rect.top() + 4, 26, 22)
+                                : QRectF(rect.left() + 30, rect.top() + 5, 30, 27);
+    drawRadical(p, arts[0], name, crowded ? Fit{22, 12, 20, 0.25} : Fit{26, 14, 24, 0.25}, kInk);
+    const QRectF area(rect.left() + 5, name.bottom() + 1, rect.width() - 10,
+                      rect.bottom() - 5 - name.bottom());
+    const std::vector<QRectF> cells = gridCells(area, others, QSizeF(14.25, 15));
+    for (int k = 0; k < others; ++k) {
+        const double side = std::min(cells[k].width(), cells[k].height());
+        drawRadical(p, arts[k + 1], cells[k], Fit{side, side * 0.63, side * 0.91, 0.45}, kInk);
     }
 }
 

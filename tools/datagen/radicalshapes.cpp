@@ -1,6 +1,7 @@
 #include "radicalshapes.h"
 
 #include <QFile>
+#include <initializer_list>
 
 namespace datagen {
 
@@ -29,6 +30,27 @@ const ExtraSource kExtraSources[] = {
     {"𧘇", "衣", 3, 6}, // 衣 without its top
     {"⺢", "录", 4, 8}, // 水 as a bottom
     {"龴", "通", 1, 2}, // top of 通 and 勇
+    {"朩", "杀", 3, 6}, // bottom of 杀
+    {"龷", "共", 1, 4}, // top of 共
+    {"⺆", "周", 1, 2}, // frame of 周
+    {"𠂊", "久", 1, 2}, // top of 久
+    {"䒑", "前", 1, 3}, // top of 前
+    {"⺕", "录", 1, 3}, // top of 录
+};
+
+// Forms whose strokes are never consecutive in a character, because another radical is written
+// between them: taken from the strokes (1-based) of an example, for checking hand-made splits.
+struct ApartForm {
+    char key;
+    const char* text;
+    const char* character;
+    std::initializer_list<int> strokes;
+};
+const ApartForm kApartForms[] = {
+    {'s', "丁", "可", {1, 5}},    // 丁 of 可, its vertical at the right, around 口
+    {'u', "丷", "母", {3, 5}},    // the two dots of 母, either side of its 一
+    {'l', "力", "为", {2, 3}},    // 力 of 为, its 丿 written first
+    {'d', "尤", "尤", {1, 2, 4}}, // ナ with a dot, around the 乚 of 尤
 };
 
 } // namespace
@@ -63,6 +85,18 @@ QList<RadicalShape> radicalShapes(const std::vector<Radical>& table, const Strok
         s.key = r.key.at(0);
         s.text = r.text;
         s.medians = ch->medians.mid(first, last - first + 1);
+        out.append(s);
+    }
+    for (const ApartForm& f : kApartForms) {
+        const auto ch = strokes.load(QString::fromUtf8(f.character));
+        if (!ch)
+            continue;
+        RadicalShape s;
+        s.key = QLatin1Char(f.key);
+        s.text = QString::fromUtf8(f.text);
+        for (const int stroke : f.strokes)
+            if (stroke >= 1 && stroke <= ch->count())
+                s.medians.append(ch->medians[stroke - 1]);
         out.append(s);
     }
     return out;

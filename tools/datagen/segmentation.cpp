@@ -5,6 +5,8 @@
 #include <QRectF>
 #include <QSet>
 #include <cmath>
+#include <functional>
+#include <limits>
 
 namespace datagen {
 
@@ -111,6 +113,16 @@ bool turns(const QList<QPointF>& pts, double total) {
         const double la = std::hypot(after.x(), after.y()) / total;
         const double d = angleDiff(angleOf(before), angleOf(after)) * 180 / kPi;
         if ((d > 65 && lb >= 0.3 && la >= 0.3) || (d > 80 && lb >= 0.15 && la >= 0.15))
+            return true;
+    }
+    // A zigzag (横折折撇 of 专) keeps its ends in line: look at the legs around each point.
+    for (int k = 3; k < n - 3; ++k) {
+        const QPointF before = pts[k] - pts[k - 3];
+        const QPointF after = pts[k + 3] - pts[k];
+        if (std::hypot(before.x(), before.y()) < 0.12 * total ||
+            std::hypot(after.x(), after.y()) < 0.12 * total)
+            continue;
+        if (angleDiff(angleOf(before), angleOf(after)) * 180 / kPi > 110)
             return true;
     }
     return false;
@@ -261,11 +273,30 @@ QList<Split> Segmenter::candidates(const CharStrokes& strokes, const QString& co
         memo.insert(id, f);
         return f;
     };
+    // Fewest radicals that strokes [first, end) can be cut into.
+    QHash<int, int> fewestMemo;
+    std::function<int(int, int)> fewest = [&](int first, int end) {
+        if (first >= end)
+            return 0;
+        if (const auto it = fewestMemo.constFind(first); it != fewestMemo.cend())
+            return it.value();
+        int best = end - first;
+        for (int c = 2; c <= maxRun && first + c <= end; ++c)
+            if (fits(first, c, QChar()))
+                best = std::min(best, 1 + fewest(first + c, end));
+        fewestMemo.insert(first, best);
+        return best;
+    };
     QSet<QString> seen;
     auto addSplit = [&](const QList<int>& starts) {
         Split s;
         s.runStart = starts;
         s.strokeCount = n;
+        s.radicals = int(starts.size());
+        if (starts.size() > code.size() - 1) {
+            fewestMemo.clear();
+            s.radicals = int(code.size()) + fewest(starts[code.size() - 1], starts.last());
+        }
         // Reduce to the strokes of the parts so that splits differing only in the middle
         // radicals of a long character count once.
         QString id;
@@ -286,7 +317,21 @@ QList<Split> Segmenter::candidates(const CharStrokes& strokes, const QString& co
         int stroke = n - 1;
         if (code[starts.size() - 1] == QLatin1Char('p') && starts.size() >= 2)
             stroke = starts.last() - 1;
-        return QString::fromLatin1(zones[strokeClass(m[stroke]) - 1]).contains(last);
+        int cls = strokeClass(m[stroke]);
+        // A last radical 刀, 力 or 方 counts its 折 (the 𠃌 before the final 丿), one ending in 戈
+        // or 戋 its 丿 (not the final dot).
+        const QChar key = code[starts.size() - 1];
+        const int lastRun = n - starts.last();
+        const bool foldEnds =
+            ((key == QLatin1Char('v') || key == QLatin1Char('l')) && lastRun == 2) ||
+            (key == QLatin1Char('y') && lastRun == 4);
+        if (stroke == n - 1 && foldEnds && strokeClass(m[n - 2]) == 5 && cls == 3)
+            cls = 5;
+        const bool geEnd = (key == QLatin1Char('a') || key == QLatin1Char('g')) && lastRun >= 4;
+        if (stroke == n - 1 && geEnd && strokeClass(m[n - 3]) == 5 && strokeClass(m[n - 2]) == 3 &&
+            cls == 4)
+            cls = 3;
+        return QString::fromLatin1(zones[cls - 1]).contains(last);
     };
     const int lead = int(code.size()) - 1; // radicals named by the leading letters
     // Leading runs named by the code, then either the end (with an identification letter) or,
@@ -358,9 +403,18 @@ bool Segmenter::checkExplicit(const CharStrokes& strokes, const QString& code,
 
 std::optional<Split> Segmenter::split(const CharStrokes& strokes, const QString& code) const {
     const QList<Split> all = candidates(strokes, code);
-    if (all.size() != 1)
-        return std::nullopt;
-    return all.first();
+    int fewest = std::numeric_limits<int>::max();
+    for (const Split& s : all)
+        fewest = std::min(fewest, s.radicals);
+    std::optional<Split> chosen;
+    for (const Split& s : all) {
+        if (s.radicals != fewest)
+            continue;
+        if (chosen)
+            return std::nullopt;
+        chosen = s;
+    }
+    return chosen;
 }
 
 } // namespace datagen

@@ -31,6 +31,7 @@ struct Split {
     QList<int> runStart; // first stroke of each radical; runs end where the next begins
     int strokeCount = 0;
     QList<QList<int>> explicitParts; // when set: the strokes of parts 1..4 (0-based), in order
+    int radicals = 0; // radicals in all, the middle ones of a long character taken as large as fit
     int radicalCount() const { return int(runStart.size()); }
     int runEnd(int run) const { // one past the last stroke
         return run + 1 < runStart.size() ? runStart[run + 1] : strokeCount;
@@ -52,8 +53,10 @@ QList<int> partStrokes(const Split& split, int part);
 // and the identification letter; a code of 4 letters is either three radicals and the
 // identification letter, or the first three and the last of four or more radicals. Every run
 // must match a radical of the code's letter at its place (middle radicals of a long character
-// may be any radical). The character is split only when all fitting splits agree on the strokes
-// of every part; otherwise (or when nothing fits) the result is empty.
+// may be any radical). Of the fitting splits, those with the fewest radicals are kept: a radical
+// is always taken as large as it fits, so no split may cut a radical's strokes into smaller
+// ones. The character is split only when the kept splits agree on the strokes of every part;
+// otherwise (or when nothing fits) the result is empty.
 class Segmenter {
 public:
     explicit Segmenter(QList<RadicalShape> radicals);
@@ -64,7 +67,7 @@ public:
     // four or more radicals, to a middle radical).
     bool checkExplicit(const CharStrokes& strokes, const QString& fullCode,
                        const QList<QList<int>>& parts, int radicalCount) const;
-    // All part layouts that fit (for diagnostics): each as the list of parts' ranges.
+    // All part layouts that fit, before the fewest radicals are chosen (for diagnostics).
     QList<Split> candidates(const CharStrokes& strokes, const QString& fullCode) const;
 
 private:
