@@ -85,7 +85,7 @@ QByteArray chartPage(SiteData& data) {
             for (const RadicalRow* row : data.radicalsOf(key))
                 body += QStringLiteral("<figure><img src=\"%1\" alt=\"%2\"><figcaption>%2"
                                        "</figcaption></figure>")
-                            .arg(pictureAddress(row->picture), esc(row->form));
+                            .arg(pictureAddress(row->picture), esc(radicalCaption(*row)));
             body += QStringLiteral("</div></section>");
         }
     body += QStringLiteral("</div>");

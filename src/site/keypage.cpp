@@ -31,6 +31,13 @@ QString noteText(const QString& note) {
     return !name.isEmpty() && name.front().unicode() >= 0x2E80 ? name : QString();
 }
 
+QString radicalCaption(const RadicalRow& row) {
+    if (!row.fromExample)
+        return row.form;
+    const QString note = noteText(row.note);
+    return note.isEmpty() ? QStringLiteral("取自“%1”").arg(row.form) : note;
+}
+
 QByteArray keyPage(SiteData& data, QChar key) {
     const QString upper = key.toUpper();
     const int zone = zoneOf(key);
@@ -50,11 +57,14 @@ QByteArray keyPage(SiteData& data, QChar key) {
         body += QStringLiteral("<p class=\"notice\">程序文件夹里缺少字根表 radicals.tsv。</p>");
     body += QStringLiteral("<div class=\"tiles\">");
     for (const RadicalRow* row : rows) {
-        const QString note = noteText(row->note);
+        const QString caption = radicalCaption(*row);
+        QString note = noteText(row->note);
+        if (note == caption)
+            note.clear();
         body += QStringLiteral("<figure class=\"z%1\"><img src=\"%2\" alt=\"%3\"><figcaption>%3%4"
                                "</figcaption></figure>")
                     .arg(zone)
-                    .arg(pictureAddress(row->picture), esc(row->form),
+                    .arg(pictureAddress(row->picture), esc(caption),
                          note.isEmpty()
                              ? QString()
                              : QStringLiteral("<span class=\"note\">%1</span>").arg(esc(note)));

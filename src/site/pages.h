@@ -27,5 +27,8 @@ QString keyNameOf(SiteData& data, QChar key);
 QString verseOf(QChar key);
 // A radical's note as a Chinese learner reads it.
 QString noteText(const QString& note);
+// The caption under a radical's picture: the radical, or for one drawn from
+// part of an example character its name or "取自“差”".
+QString radicalCaption(const RadicalRow& row);
 
 } // namespace radiane::site

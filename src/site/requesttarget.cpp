@@ -164,15 +164,15 @@ Request parseTarget(QByteArrayView target) {
     }
     if (target.isEmpty() || target.front() != '/')
         return bad;
+    for (char c : target)
+        if (static_cast<unsigned char>(c) <= 0x20 || c == 0x7f)
+            return bad;
     const qsizetype fragment = target.indexOf('#');
     if (fragment >= 0)
         target = target.first(fragment);
     const qsizetype mark = target.indexOf('?');
     const QByteArrayView rawPath = mark < 0 ? target : target.first(mark);
     const QByteArrayView query = mark < 0 ? QByteArrayView() : target.sliced(mark + 1);
-    for (char c : target)
-        if (static_cast<unsigned char>(c) <= 0x20 || c == 0x7f)
-            return bad;
     const std::optional<QByteArray> pathBytes = percentDecode(rawPath, false);
     if (!pathBytes)
         return bad;

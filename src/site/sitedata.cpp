@@ -29,8 +29,8 @@ std::vector<RadicalRow> readRadicals(const QString& path) {
         const QList<QStringView> cells = line.split(u'\t');
         if (cells.size() < 6 || cells[0].size() != 1 || cells[0][0] < u'a' || cells[0][0] > u'y')
             continue;
-        rows.push_back({cells[0][0], cells[1].toString(), cells[5].toString(),
-                        cells.size() > 6 ? cells[6].toString() : QString()});
+        rows.push_back({cells[0][0], cells[1].toString(), cells[2] == u"strokes",
+                        cells[5].toString(), cells.size() > 6 ? cells[6].toString() : QString()});
     }
     return rows;
 }

@@ -16,9 +16,10 @@ namespace radiane::site {
 
 // One row of the radical table radicals.tsv (columns read by position).
 struct RadicalRow {
-    QChar key;       // a..y
-    QString form;    // the radical, or its example character
-    QString picture; // picture name in bmp/, e.g. "g01"
+    QChar key;                // a..y
+    QString form;             // the radical, or its example character
+    bool fromExample = false; // drawn from strokes of the example character form
+    QString picture;          // picture name in bmp/, e.g. "g01"
     QString note;
 };
 

@@ -50,9 +50,12 @@ figcaption .note { display: block; color: #555; font-size: .85em; }
   padding: .4em; }
 .chartkey h3 { margin: 0 0 .3em; }
 .chart { display: grid; grid-template-columns: repeat(auto-fill, minmax(17em, 1fr)); gap: .6em; }
-.chart .tiles { grid-template-columns: repeat(auto-fill, minmax(5em, 1fr)); gap: .3em; }
+.chart .tiles { grid-template-columns: repeat(auto-fill, minmax(6em, 1fr)); gap: .3em; }
 .chart figure { padding: .2em; border: none; }
-.chart figure img { width: 64px; height: 65px; }
+.chart figure img { width: 84px; height: 85px; }
+.chartkey h3 { font-size: 1.4em; }
+td.big-cell { font-size: 2.4em; line-height: 1.2; }
+img.part { width: 84px; height: 85px; margin-right: .3em; }
 form input[type=text] { font: inherit; font-size: 1.3em; width: 6em; padding: .1em .3em; }
 form button { font: inherit; font-size: 1.1em; padding: .15em 1em; }
 ol li, ul li { margin: .3em 0; }
@@ -66,6 +69,8 @@ ol li, ul li { margin: .3em 0; }
   .tiles { grid-template-columns: repeat(auto-fill, minmax(6.5em, 1fr)); }
   .facts { grid-template-columns: 1fr; }
   .big { font-size: 3.5em; }
+  img.part { width: 56px; height: 57px; }
+  .chart figure img { width: 64px; height: 65px; }
   table { font-size: .9em; }
 }
 @media print {

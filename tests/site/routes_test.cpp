@@ -51,6 +51,7 @@ TEST(SiteRoutes, AnswerEachTarget) {
         {"broken escape in another field", "GET", "/wbcx/search.asp?page=%G1&searchtxt=a", 400,
          "地址无法识别"},
         {"NUL in the path", "GET", "/wb%00", 400, "地址无法识别"},
+        {"NUL after a fragment mark", "GET", QByteArray("/wb#\0", 5), 400, "地址无法识别"},
         {"NUL in the query", "GET", "/wbcx/search.asp?searchtxt=%00", 400, "地址无法识别"},
         {"neither GBK nor UTF-8", "GET", "/wbcx/search.asp?searchtxt=%FF%FF", 400, "地址无法识别"},
         {"dot-dot segment", "GET", "/wbwz/../zg2.txt", 400, "地址无法识别"},

@@ -2,7 +2,9 @@
 
 #include "lookup/ui/shellopen.h"
 #include "lookup/websettings.h"
-#include "site/server/siteserver.h"
+#include "site/server/sitemodule.h"
+
+#include <QLibrary>
 
 namespace radiane::app {
 
@@ -17,13 +19,18 @@ BuiltInSite::~BuiltInSite() {
 QUrl BuiltInSite::resolve(const QUrl& address) {
     if (!lookup::isBuiltInSiteAddress(address))
         return address;
-    if (!server_)
-        server_ = std::make_unique<site::SiteServer>(folder_);
-    const quint16 port = server_->start();
-    if (port == 0)
-        return address;
+    if (port_ == 0) {
+        // Never unloaded: the server lives on in the application object.
+        const auto start = reinterpret_cast<SiteStartFunction>(QLibrary::resolve(
+            folder_.file(QString::fromLatin1(kSiteModuleName)), kSiteStartSymbol));
+        const QString& path = folder_.path();
+        if (start)
+            port_ = start(reinterpret_cast<const char16_t*>(path.utf16()), path.size());
+    }
+    if (port_ == 0)
+        return address; // no module or no port: the address leads nowhere, as any
     QUrl resolved = address;
-    resolved.setPort(port);
+    resolved.setPort(port_);
     return resolved;
 }
 

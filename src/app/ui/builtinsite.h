@@ -3,17 +3,13 @@
 #include "common/programfolder.h"
 
 #include <QUrl>
-#include <memory>
-
-namespace radiane::site {
-class SiteServer;
-}
 
 namespace radiane::app {
 
 // The help site the program serves itself. While this lives, opening one of the
-// built-in site's addresses starts the server (once) and opens the address on
-// its port; other addresses open as they are. The server ends with this.
+// built-in site's addresses loads the server module and starts its server (once)
+// and opens the address on its port; other addresses open as they are. The
+// server belongs to the application object and ends with it.
 class BuiltInSite {
 public:
     explicit BuiltInSite(ProgramFolder folder);
@@ -25,7 +21,7 @@ public:
 
 private:
     ProgramFolder folder_;
-    std::unique_ptr<site::SiteServer> server_;
+    quint16 port_ = 0;
 };
 
 } // namespace radiane::app
