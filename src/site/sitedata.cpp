@@ -65,9 +65,16 @@ QString characterOf(const QString& paintedName, int* part) {
 SiteData::SiteData(const ProgramFolder& folder)
     : radicals_(readRadicals(folder.file(QStringLiteral("radicals.tsv")))),
       items_(readItems(folder.file(QStringLiteral("zg2.txt")))) {
+    // The picture table: the radicals' pictures and the drilled characters' ones,
+    // by the names the data give them (a file that is missing fails when read).
     const QDir pictures(folder.file(QStringLiteral("bmp")));
-    for (const QString& file : pictures.entryList({QStringLiteral("*.bmp")}, QDir::Files))
-        pictureFiles_.insert(file.chopped(4), pictures.filePath(file));
+    auto add = [&](const QString& name) {
+        pictureFiles_.insert(name, pictures.filePath(name + QStringLiteral(".bmp")));
+    };
+    for (const RadicalRow& row : radicals_)
+        add(row.picture);
+    for (const auto& item : items_)
+        add(item.second.character);
     const QString databasePath = folder.file(QStringLiteral("wwbb11.dat"));
     if (QFileInfo(databasePath).isFile())
         database_.open(databasePath);

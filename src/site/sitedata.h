@@ -58,7 +58,7 @@ public:
 private:
     std::vector<RadicalRow> radicals_;
     QList<std::pair<QChar, Example>> items_;
-    QHash<QString, QString> pictureFiles_; // name -> file, from the picture folder's listing
+    QHash<QString, QString> pictureFiles_; // name -> file: radical pictures, drilled characters
     lookup::CodeDatabase database_;
 };
 
