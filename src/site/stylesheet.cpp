@@ -69,7 +69,7 @@ ol li, ul li { margin: .3em 0; }
   .tiles { grid-template-columns: repeat(auto-fill, minmax(6.5em, 1fr)); }
   .facts { grid-template-columns: 1fr; }
   .big { font-size: 3.5em; }
-  img.part { width: 56px; height: 57px; }
+  img.part { width: 44px; height: 45px; margin-right: .1em; }
   .chart figure img { width: 64px; height: 65px; }
   table { font-size: .9em; }
 }
