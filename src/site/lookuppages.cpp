@@ -48,9 +48,10 @@ QByteArray lookupResultPage(SiteData& data, const QString& character, bool* foun
     }
     if (!record) {
         const QString body = QStringLiteral("<h1>查无此字：%1</h1><p class=\"notice\">编码库里没有"
-                                            "“%1”。编码库收有国标 GB 2312 的全部 6763 个汉字；"
+                                            "“%1”。编码库收有 %2 个汉字（国标 GB 2312 的汉字）；"
                                             "请换一个字再查。</p>")
-                                 .arg(esc(character)) +
+                                 .arg(esc(character))
+                                 .arg(data.characterCount()) +
                              lookupForm(character);
         return htmlDocument(QStringLiteral("查无此字"), body);
     }

@@ -46,6 +46,9 @@ public:
     // Every drilled character once, in list order.
     QStringList drilledCharacters() const;
 
+    // Characters in the code database.
+    int characterCount() const { return database_.isOpen() ? database_.recordCount() : 0; }
+
     // The code record of character; nothing when it is not in the database.
     std::optional<lookup::CodeRecord> codes(const QString& character);
 
