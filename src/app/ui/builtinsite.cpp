@@ -28,7 +28,7 @@ QUrl BuiltInSite::resolve(const QUrl& address) {
             port_ = start(reinterpret_cast<const char16_t*>(path.utf16()), path.size());
     }
     if (port_ == 0)
-        return address; // no module or no port: the address leads nowhere, as any
+        return address; // without the module or a port it opens as it is, and leads nowhere
     QUrl resolved = address;
     resolved.setPort(port_);
     return resolved;
