@@ -45,7 +45,7 @@ set(CPACK_PACKAGE_DESCRIPTION
     "learner presses for each. It shows the mnemonic verses and the radical\n"
     "chart, prints the chart and comes with nine skins.")
 string(JOIN "" CPACK_PACKAGE_DESCRIPTION ${CPACK_PACKAGE_DESCRIPTION})
-set(CPACK_PACKAGE_HOMEPAGE_URL "${RADIANE_SITE_URL}")
+set(CPACK_PACKAGE_HOMEPAGE_URL "${RADIANE_HOMEPAGE_URL}")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)

@@ -1,6 +1,9 @@
 # Web addresses the program opens in the browser. Change them with
 #   cmake -DRADIANE_SITE_URL=http://example.org ...
-# The paths and query strings appended to them are fixed in the code.
-set(RADIANE_SITE_URL "http://radiane.org" CACHE STRING "Base address of the product web site")
-set(RADIANE_SITE2_URL "http://wubi.radiane.org" CACHE STRING "Base address of the second product web site")
+# The paths and query strings appended to them are fixed in the code. Empty site
+# addresses mean the help site the program serves itself on the loopback address.
+set(RADIANE_SITE_URL "" CACHE STRING "Base address of the product web site (empty: built-in)")
+set(RADIANE_SITE2_URL "" CACHE STRING "Base address of the second product web site (empty: the built-in radical chart)")
 set(RADIANE_CONTACT_EMAIL "help@radiane.org" CACHE STRING "Contact e-mail address")
+# The project's home page, named in the package metadata only.
+set(RADIANE_HOMEPAGE_URL "http://radiane.org" CACHE STRING "Home page in the package metadata")

@@ -1,6 +1,7 @@
 // Program entry: prepares the skin, then shows the main window and runs the
 // event loop until the main window closes.
 #include "app/clockrandom.h"
+#include "app/ui/builtinsite.h"
 #include "app/ui/entryhelpers.h"
 #include "app/ui/fatal.h"
 #include "app/ui/formg.h"
@@ -23,6 +24,9 @@ int main(int argc, char** argv) {
         if (const std::optional<QString> message = form99->startup())
             QMessageBox::warning(nullptr, QStringLiteral("Radiane"), *message);
     });
+
+    // Help links open the built-in site; its server starts at the first one.
+    radiane::app::BuiltInSite site(folder);
 
     radiane::app::ClockRandom random;
     radiane::app::Formg formg(folder, random, form99);

@@ -211,7 +211,7 @@ def poll(probe, timeout, what, interval=0.02):
 # --- the program folder ------------------------------------------------------
 
 PROGRAM_FILES = ["radiane", "zg.txt", "zg2.txt", "bmp", "wwbb11.dat", "licenses"]
-PROGRAM_SUFFIXES = (".urf", ".png", ".svg")
+PROGRAM_SUFFIXES = (".urf", ".png", ".svg", ".tsv", ".so")
 
 
 def make_program_folder(built, target, setup=b"1\r\n", face=None):

@@ -53,6 +53,8 @@ prog=$root/usr/lib/radiane
 expect=(
     usr/bin/radiane
     usr/lib/radiane/radiane
+    usr/lib/radiane/radiane-site.so
+    usr/lib/radiane/radicals.tsv
     usr/lib/radiane/zg.txt
     usr/lib/radiane/zg2.txt
     usr/lib/radiane/wwbb11.dat

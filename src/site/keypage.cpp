@@ -1,0 +1,95 @@
+#include "drill/keyhinttable.h"
+#include "site/htmlpage.h"
+#include "site/pages.h"
+
+namespace radiane::site {
+
+QString markedCode(const QString& code, int part) {
+    QString marked;
+    for (qsizetype i = 0; i < code.size(); ++i) {
+        const QString letter = esc(code.mid(i, 1));
+        marked += i + 1 == part ? QStringLiteral("<em>%1</em>").arg(letter) : letter;
+    }
+    return QStringLiteral("<span class=\"code\">%1</span>").arg(marked);
+}
+
+QString keyNameOf(SiteData& data, QChar key) {
+    const std::vector<const RadicalRow*> rows = data.radicalsOf(key);
+    return rows.empty() ? QString() : rows.front()->form;
+}
+
+QString verseOf(QChar key) {
+    const drill::KeyHintRow* row = drill::findKeyHint(QString(key));
+    return row ? row->verse : QString();
+}
+
+QString noteText(const QString& note) {
+    if (note == u"key name")
+        return QStringLiteral("键名字根");
+    // Notes are "<Chinese name>, <explanation>": the name is what a learner says.
+    const QString name = note.section(u',', 0, 0).trimmed();
+    return !name.isEmpty() && name.front().unicode() >= 0x2E80 ? name : QString();
+}
+
+QString radicalCaption(const RadicalRow& row) {
+    if (!row.fromExample)
+        return row.form;
+    const QString note = noteText(row.note);
+    return note.isEmpty() ? QStringLiteral("取自“%1”").arg(row.form) : note;
+}
+
+QByteArray keyPage(SiteData& data, QChar key) {
+    const QString upper = key.toUpper();
+    const int zone = zoneOf(key);
+    QString body = QStringLiteral("<h1>%1 键（%2）</h1>").arg(upper, zoneNumber(key));
+    body +=
+        QStringLiteral("<dl class=\"facts\"><dt>区位</dt><dd>第 %1 区（%2起笔区）第 %3 位，区位号 "
+                       "%4</dd><dt>键名字根</dt><dd class=\"verse\">%5</dd><dt>字根口诀</dt>"
+                       "<dd class=\"verse\">%6</dd></dl>")
+            .arg(zone)
+            .arg(esc(zoneStroke(zone)))
+            .arg(zoneKeys(zone).indexOf(key) + 1)
+            .arg(zoneNumber(key), esc(keyNameOf(data, key)), esc(verseOf(key)));
+
+    const std::vector<const RadicalRow*> rows = data.radicalsOf(key);
+    body += QStringLiteral("<h2>%1 键的字根（%2 个）</h2>").arg(upper).arg(rows.size());
+    if (rows.empty())
+        body += QStringLiteral("<p class=\"notice\">程序文件夹里缺少字根表 radicals.tsv。</p>");
+    body += QStringLiteral("<div class=\"tiles\">");
+    for (const RadicalRow* row : rows) {
+        const QString caption = radicalCaption(*row);
+        QString note = noteText(row->note);
+        if (note == caption)
+            note.clear();
+        body += QStringLiteral("<figure class=\"z%1\"><img src=\"%2\" alt=\"%3\"><figcaption>%3%4"
+                               "</figcaption></figure>")
+                    .arg(zone)
+                    .arg(pictureAddress(row->picture), esc(caption),
+                         note.isEmpty()
+                             ? QString()
+                             : QStringLiteral("<span class=\"note\">%1</span>").arg(esc(note)));
+    }
+    body += QStringLiteral("</div>");
+
+    const QList<Example> examples = data.examplesOf(key);
+    body += QStringLiteral("<h2>例字：%1 键的字根在汉字中（%2 个）</h2>"
+                           "<p>黑色部分是落在 %1 "
+                           "键上的字根，编码中标红的字母就是它。点字可查看该字的全部编码。</p>"
+                           "<div class=\"tiles\">")
+                .arg(upper)
+                .arg(examples.size());
+    for (const Example& example : examples) {
+        const std::optional<lookup::CodeRecord> record = data.codes(example.character);
+        const QString picture = example.character + u'-' + QString::number(example.part);
+        if (!record || !data.hasPicture(picture))
+            continue;
+        body += QStringLiteral("<figure><a href=\"%1\"><img src=\"%2\" alt=\"%3\"></a>"
+                               "<figcaption>%3 %4</figcaption></figure>")
+                    .arg(lookupAddress(example.character), pictureAddress(picture),
+                         esc(example.character), markedCode(record->code1, example.part));
+    }
+    body += QStringLiteral("</div>");
+    return htmlDocument(upper + QStringLiteral(" 键"), body);
+}
+
+} // namespace radiane::site

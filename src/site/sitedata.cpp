@@ -1,0 +1,145 @@
+#include "site/sitedata.h"
+
+#include "common/gbk.h"
+#include "common/textfield.h"
+#include "lookup/codelookup.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSet>
+
+namespace radiane::site {
+
+namespace {
+
+constexpr qint64 kMaxTableBytes = 1024 * 1024;
+
+// radicals.tsv: tab-separated, '#' starts a comment line. Columns: key, radical,
+// source, drawing, stroke count, picture name, note.
+std::vector<RadicalRow> readRadicals(const QString& path) {
+    std::vector<RadicalRow> rows;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxTableBytes)
+        return rows;
+    const QString text = QString::fromUtf8(file.readAll());
+    for (QStringView line : QStringView(text).split(u'\n')) {
+        line = line.trimmed();
+        if (line.isEmpty() || line.startsWith(u'#'))
+            continue;
+        const QList<QStringView> cells = line.split(u'\t');
+        if (cells.size() < 6 || cells[0].size() != 1 || cells[0][0] < u'a' || cells[0][0] > u'y')
+            continue;
+        rows.push_back({cells[0][0], cells[1].toString(), cells[2] == u"strokes",
+                        cells[5].toString(), cells.size() > 6 ? cells[6].toString() : QString()});
+    }
+    return rows;
+}
+
+// zg2.txt: items of three characters, <key><part><character>.
+QList<std::pair<QChar, Example>> readItems(const QString& path) {
+    QList<std::pair<QChar, Example>> items;
+    const FieldRead read = readFirstField(path);
+    if (!read.ok())
+        return items;
+    const QString& list = read.value;
+    for (qsizetype i = 0; i + 3 <= list.size(); i += 3) {
+        const QChar key = list[i];
+        const int part = list[i + 1].digitValue();
+        if (key < u'a' || key > u'y' || part < 1 || part > 4)
+            continue;
+        items.append({key, {list.mid(i + 2, 1), part}});
+    }
+    return items;
+}
+
+QString characterOf(const QString& paintedName, int* part) {
+    const qsizetype dash = paintedName.lastIndexOf(u'-');
+    if (dash <= 0 || dash != paintedName.size() - 2)
+        return {};
+    *part = paintedName.back().digitValue();
+    return *part >= 1 && *part <= 4 ? paintedName.first(dash) : QString();
+}
+
+} // namespace
+
+SiteData::SiteData(const ProgramFolder& folder)
+    : radicals_(readRadicals(folder.file(QStringLiteral("radicals.tsv")))),
+      items_(readItems(folder.file(QStringLiteral("zg2.txt")))) {
+    // The picture table: the radicals' pictures and the drilled characters' ones,
+    // by the names the data give them (a file that is missing fails when read).
+    const QDir pictures(folder.file(QStringLiteral("bmp")));
+    auto add = [&](const QString& name) {
+        pictureFiles_.insert(name, pictures.filePath(name + QStringLiteral(".bmp")));
+    };
+    for (const RadicalRow& row : radicals_)
+        add(row.picture);
+    for (const auto& item : items_)
+        add(item.second.character);
+    const QString databasePath = folder.file(QStringLiteral("wwbb11.dat"));
+    if (QFileInfo(databasePath).isFile())
+        database_.open(databasePath);
+}
+
+std::vector<const RadicalRow*> SiteData::radicalsOf(QChar key) const {
+    std::vector<const RadicalRow*> rows;
+    for (const RadicalRow& row : radicals_)
+        if (row.key == key)
+            rows.push_back(&row);
+    return rows;
+}
+
+QList<Example> SiteData::examplesOf(QChar key) const {
+    QList<Example> examples;
+    QSet<QString> seen;
+    for (const auto& [itemKey, example] : items_)
+        if (itemKey == key && !seen.contains(example.character)) {
+            seen.insert(example.character);
+            examples.append(example);
+        }
+    return examples;
+}
+
+QStringList SiteData::drilledCharacters() const {
+    QStringList characters;
+    QSet<QString> seen;
+    for (const auto& item : items_)
+        if (!seen.contains(item.second.character)) {
+            seen.insert(item.second.character);
+            characters.append(item.second.character);
+        }
+    return characters;
+}
+
+std::optional<lookup::CodeRecord> SiteData::codes(const QString& character) {
+    if (!database_.isOpen() || character.isEmpty())
+        return std::nullopt;
+    const lookup::FindResult result = database_.find(character);
+    if (!result.found)
+        return std::nullopt;
+    return database_.lastRead();
+}
+
+bool SiteData::hasPicture(const QString& name) const {
+    int part = 0;
+    const QString character = characterOf(name, &part);
+    return pictureFiles_.contains(character.isEmpty() ? name : character);
+}
+
+std::optional<QImage> SiteData::picture(const QString& name) {
+    int part = 0;
+    const QString character = characterOf(name, &part);
+    const QString file = pictureFiles_.value(character.isEmpty() ? name : character);
+    if (file.isEmpty())
+        return std::nullopt;
+    QImage image(file);
+    if (image.isNull())
+        return std::nullopt;
+    image = image.convertToFormat(QImage::Format_RGB32);
+    if (!character.isEmpty() && database_.isOpen()) {
+        lookup::CodeLookup painter(database_);
+        painter.run(character, QString::number(part), image);
+    }
+    return image;
+}
+
+} // namespace radiane::site

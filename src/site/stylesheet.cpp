@@ -1,0 +1,87 @@
+#include "site/htmlpage.h"
+
+namespace radiane::site {
+
+// Song type for Chinese, the key colours of the keyboard picture (a tint per
+// stroke zone on a dark case), one column on a phone, no navigation on paper.
+QByteArray styleSheet() {
+    return QByteArrayLiteral(R"css(
+:root { --case: #3b4250; --face: #d9dce1; --ink: #1f2933; --z1: #fbe3d6; --z2: #d8e8fa;
+  --z3: #dcf1d8; --z4: #f7efc6; --z5: #ecdff5; --accent: #c0392b; }
+* { box-sizing: border-box; }
+body { margin: 0; color: var(--ink); background: #f6f5f1; line-height: 1.6;
+  font-family: "Noto Serif CJK SC", "Source Han Serif SC", "SimSun", "Songti SC", serif; }
+nav { background: var(--case); padding: .4em 1em; display: flex; flex-wrap: wrap; gap: .2em 1.2em; }
+nav a { color: #fff; text-decoration: none; }
+nav a:hover { text-decoration: underline; }
+main { max-width: 62em; margin: 0 auto; padding: 1em 1.2em 2em; background: #fff; }
+footer { text-align: center; color: #777; font-size: .85em; padding: 1em; }
+h1 { font-size: 1.8em; margin: .3em 0 .5em; border-bottom: 3px solid var(--case); }
+h2 { font-size: 1.3em; margin: 1.4em 0 .5em; border-left: .35em solid var(--accent); padding-left: .4em; }
+a { color: #0000c0; }
+.z1 { background: var(--z1); } .z2 { background: var(--z2); } .z3 { background: var(--z3); }
+.z4 { background: var(--z4); } .z5 { background: var(--z5); }
+.code { font-family: "DejaVu Sans Mono", monospace; text-transform: uppercase; letter-spacing: .08em; }
+.code em { color: var(--accent); font-style: normal; font-weight: bold; }
+.keyboard { background: var(--case); padding: .6em; border-radius: .5em; display: grid; gap: .35em; }
+.row { display: grid; grid-template-columns: repeat(10, 1fr); gap: .35em; }
+.row.home { padding-left: 4%; grid-template-columns: repeat(9, 1fr); width: 94%; }
+.row.bottom { padding-left: 10%; grid-template-columns: repeat(7, 1fr); width: 76%; }
+.cap { display: block; border-radius: .3em; padding: .2em .3em; text-decoration: none; color: var(--ink);
+  min-height: 3.2em; border: 1px solid #0003; }
+.cap b { display: block; font-family: sans-serif; }
+.cap span { font-size: 1.1em; }
+.cap.z0 { background: var(--face); color: #888; }
+table { border-collapse: collapse; width: 100%; margin: .5em 0; }
+th, td { border: 1px solid #c9ccd2; padding: .25em .5em; text-align: left; vertical-align: top; }
+th { background: #eef0f3; }
+.facts { display: grid; grid-template-columns: max-content 1fr; gap: .2em 1em; }
+.facts dt { font-weight: bold; } .facts dd { margin: 0; }
+.verse { font-size: 1.4em; letter-spacing: .1em; }
+.tiles { display: grid; grid-template-columns: repeat(auto-fill, minmax(8.5em, 1fr)); gap: .6em; }
+figure { margin: 0; padding: .4em; border: 1px solid #d5d8dd; border-radius: .3em; text-align: center;
+  break-inside: avoid; page-break-inside: avoid; }
+figure img { width: 112px; height: 113px; max-width: 100%; object-fit: contain; image-rendering: pixelated;
+  display: block; margin: 0 auto; }
+figcaption { font-size: .95em; }
+figcaption .note { display: block; color: #555; font-size: .85em; }
+.big { font-size: 5em; line-height: 1.1; }
+.chartkey { break-inside: avoid; page-break-inside: avoid; border: 2px solid var(--case); border-radius: .4em;
+  padding: .4em; }
+.chartkey h3 { margin: 0 0 .3em; }
+.chart { display: grid; grid-template-columns: repeat(auto-fill, minmax(17em, 1fr)); gap: .6em; }
+.chart .tiles { grid-template-columns: repeat(auto-fill, minmax(6em, 1fr)); gap: .3em; }
+.chart figure { padding: .2em; border: none; }
+.chart figure img { width: 84px; height: 85px; }
+.chartkey h3 { font-size: 1.4em; }
+td.big-cell { font-size: 2.4em; line-height: 1.2; }
+img.part { width: 84px; height: 85px; margin-right: .3em; }
+form input[type=text] { font: inherit; font-size: 1.3em; width: 6em; padding: .1em .3em; }
+form button { font: inherit; font-size: 1.1em; padding: .15em 1em; }
+ol li, ul li { margin: .3em 0; }
+.notice { background: #fff4e5; border: 1px solid #f0c890; padding: .6em 1em; border-radius: .3em; }
+@media (max-width: 600px) {
+  main { padding: .6em .7em 1.5em; }
+  h1 { font-size: 1.4em; }
+  .row, .row.home, .row.bottom { padding-left: 0; width: 100%; gap: .2em; }
+  .keyboard { padding: .3em; gap: .2em; }
+  .cap { padding: .1em; min-height: 2.8em; font-size: .8em; }
+  .tiles { grid-template-columns: repeat(auto-fill, minmax(6.5em, 1fr)); }
+  .facts { grid-template-columns: 1fr; }
+  .big { font-size: 3.5em; }
+  img.part { width: 44px; height: 45px; margin-right: .1em; }
+  .chart figure img { width: 64px; height: 65px; }
+  table { font-size: .9em; }
+}
+@media print {
+  nav, footer, form { display: none; }
+  body, main { background: #fff; max-width: none; padding: 0; }
+  a { color: inherit; text-decoration: none; }
+  .keyboard { -webkit-print-color-adjust: exact; print-color-adjust: exact; }
+  .cap, .z1, .z2, .z3, .z4, .z5 { -webkit-print-color-adjust: exact; print-color-adjust: exact; }
+  h2 { break-after: avoid; page-break-after: avoid; }
+}
+)css");
+}
+
+} // namespace radiane::site

@@ -1,0 +1,75 @@
+#include "site/site.h"
+
+#include <QByteArray>
+#include <gtest/gtest.h>
+
+namespace radiane::site {
+namespace {
+
+// The routes and the request decoding on the built program folder's real data.
+TEST(SiteRoutes, AnswerEachTarget) {
+    struct Case {
+        const char* name;
+        QByteArray method;
+        QByteArray target;
+        int status;
+        QByteArray contains; // in the body (UTF-8)
+    };
+    const QByteArray png("\x89PNG");
+    const Case cases[] = {
+        {"home", "GET", "/", 200, "Radiane 五笔字根帮助"},
+        {"key page g", "GET", "/wbwz/g.htm", 200, "G 键（11）"},
+        {"key page, capital letter", "GET", "/wbwz/X.htm", 200, "X 键（55）"},
+        {"key page z does not exist", "GET", "/wbwz/z.htm", 404, "回到帮助首页"},
+        {"tutorial", "GET", "/wbwz/86help.htm", 200, "五笔 86 版教程"},
+        {"tutorial folder", "GET", "/wbwz/", 200, "五笔 86 版教程"},
+        {"practice guide", "GET", "/wb", 200, "五笔练习指南"},
+        {"lookup form", "GET", "/wbcx", 200, "name=\"searchtxt\""},
+        {"chart", "GET", "/chart", 200, "五笔 86 版字根总表"},
+        {"style sheet", "GET", "/site.css", 200, "@media print"},
+        {"query in GBK", "GET", "/wbcx/search.asp?page=1&type=title&searchtxt=%B0%BC", 200,
+         "“凹”的五笔编码"},
+        {"query in UTF-8", "GET", "/wbcx/search.asp?page=1&type=title&searchtxt=%E5%87%B9", 200,
+         "“凹”的五笔编码"},
+        {"first character only", "GET", "/wbcx/search.asp?searchtxt=%E5%B0%B4%E5%B0%AC", 200,
+         "“尴”的五笔编码"},
+        {"GBK bytes that are also UTF-8", "GET", "/wbcx/search.asp?searchtxt=%C2%A1", 200,
+         "“隆”的五笔编码"},
+        {"blanks around", "GET", "/wbcx/search.asp?searchtxt=+%B0%BC+", 200, "“凹”的五笔编码"},
+        {"character not in the database", "GET", "/wbcx/search.asp?searchtxt=%F0%A0%80%80", 404,
+         "查无此字"},
+        {"letter", "GET", "/wbcx/search.asp?searchtxt=a", 404, "查无此字"},
+        {"empty query", "GET", "/wbcx/search.asp?page=1&type=title&searchtxt=", 200,
+         "请输入一个查询汉字"},
+        {"markup escaped", "GET", "/wbcx/search.asp?searchtxt=%3Cb%3E", 404, "查无此字：&lt;"},
+        {"radical picture", "GET", "/pic/g01.png", 200, png},
+        {"painted character", "GET", "/pic/%E5%B8%85-1.png", 200, png},
+        {"picture not in the table", "GET", "/pic/zg2.png", 404, "找不到这一页"},
+        {"unknown path", "GET", "/wbwz/index.asp", 404, "回到帮助首页"},
+        {"broken escape in the query", "GET", "/wbcx/search.asp?searchtxt=%B", 400, "地址无法识别"},
+        {"broken escape in the path", "GET", "/wb%zz", 400, "地址无法识别"},
+        {"broken escape in another field", "GET", "/wbcx/search.asp?page=%G1&searchtxt=a", 400,
+         "地址无法识别"},
+        {"NUL in the path", "GET", "/wb%00", 400, "地址无法识别"},
+        {"NUL after a fragment mark", "GET", QByteArray("/wb#\0", 5), 400, "地址无法识别"},
+        {"NUL in the query", "GET", "/wbcx/search.asp?searchtxt=%00", 400, "地址无法识别"},
+        {"neither GBK nor UTF-8", "GET", "/wbcx/search.asp?searchtxt=%FF%FF", 400, "地址无法识别"},
+        {"dot-dot segment", "GET", "/wbwz/../zg2.txt", 400, "地址无法识别"},
+        {"escaped dot-dot", "GET", "/pic/%2E%2E/wwbb11.dat", 400, "地址无法识别"},
+        {"backslash", "GET", "/pic/..%5Cg01.png", 400, "地址无法识别"},
+        {"not a path", "GET", "wbwz/g.htm", 400, "地址无法识别"},
+        {"too long", "GET", "/wbcx/search.asp?searchtxt=" + QByteArray(3000, 'a'), 414, "地址太长"},
+        {"HEAD", "HEAD", "/wbwz/a.htm", 200, "A 键（15）"},
+        {"POST", "POST", "/wbcx/search.asp?searchtxt=a", 405, "GET 和 HEAD"},
+    };
+    Site site(ProgramFolder(qEnvironmentVariable("RADIANE_PROGRAM_DIR")));
+    for (const Case& c : cases) {
+        const Response response = site.respond(c.method, c.target);
+        EXPECT_EQ(response.status, c.status) << c.name;
+        EXPECT_TRUE(response.body.contains(c.contains)) << c.name;
+        EXPECT_FALSE(response.body.contains("<script")) << c.name;
+    }
+}
+
+} // namespace
+} // namespace radiane::site
