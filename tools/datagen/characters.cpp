@@ -43,6 +43,7 @@ struct Drilled {
     QString code;
     Split split;
     CharPicture picture;
+    CharPicture picture2x;
 };
 
 struct Item {
@@ -146,6 +147,7 @@ DATAGEN_COMMAND(characters, "characters",
     const QStringList frequent = table.byFrequency();
     int scanned = 0;
     int handMade = 0;
+    int enlarged2x = 0; // 2x pictures that could not be drawn to paint like the 1x ones
     for (const QString& c : frequent) {
         if (int(drilled.size()) >= kWantedCharacters || scanned >= kScanLimit)
             break;
@@ -190,7 +192,12 @@ DATAGEN_COMMAND(characters, "characters",
             ++rejected["too many pieces"];
             continue;
         }
-        drilled.append({c, code, fits.first(), *picture});
+        auto picture2x = drawCharacter(*strokes, fits.first(), 2);
+        if (!picture2x || !fitToSeeds(*picture2x, *picture, 2)) {
+            picture2x = enlarged(*picture, 2);
+            ++enlarged2x;
+        }
+        drilled.append({c, code, fits.first(), *picture, *picture2x});
     }
 
     QList<Item> items;
@@ -220,10 +227,17 @@ DATAGEN_COMMAND(characters, "characters",
     for (const QString& name : bmp.entryList({QStringLiteral("*.bmp")}, QDir::Files))
         if (name.size() == 5)
             bmp.remove(name);
-    for (const Drilled& d : drilled)
+    for (const QString& name : bmp.entryList({QStringLiteral("*@2x.png")}, QDir::Files))
+        if (name.size() == 8)
+            bmp.remove(name);
+    for (const Drilled& d : drilled) {
         if (!d.picture.image.save(bmp.filePath(d.character + QStringLiteral(".bmp")), "BMP"))
             throw radiane::FatalError(d.character + QStringLiteral(".bmp"),
                                       QStringLiteral("cannot write"));
+        if (!d.picture2x.image.save(bmp.filePath(d.character + QStringLiteral("@2x.png")), "PNG"))
+            throw radiane::FatalError(d.character + QStringLiteral("@2x.png"),
+                                      QStringLiteral("cannot write"));
+    }
 
     QList<CodeEntry> entries;
     for (const CharCodes& c : table.all()) {
@@ -271,6 +285,7 @@ DATAGEN_COMMAND(characters, "characters",
     for (const auto& [k, n] : perKey)
         out << " " << k << "=" << n;
     out << "\nrecords: " << entries.size() << "\n";
+    out << "2x pictures enlarged from 1x: " << enlarged2x << "\n";
     return 0;
 }
 
