@@ -19,8 +19,11 @@ QImage pictureForRatio(const QImage& picture, double devicePixelRatio) {
     if (picture.isNull() || qFuzzyCompare(picture.devicePixelRatio(), devicePixelRatio))
         return picture;
     const QSizeF logical = QSizeF(picture.size()) / picture.devicePixelRatio();
-    QImage shown = picture.scaled((logical * devicePixelRatio).toSize(), Qt::IgnoreAspectRatio,
-                                  Qt::SmoothTransformation);
+    // Scaled in full colour: a palette picture would come back dithered to its palette.
+    const QImage full = picture.convertToFormat(
+        picture.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
+    QImage shown = full.scaled((logical * devicePixelRatio).toSize(), Qt::IgnoreAspectRatio,
+                               Qt::SmoothTransformation);
     shown.setDevicePixelRatio(devicePixelRatio);
     return shown;
 }

@@ -42,4 +42,14 @@ TEST(PictureScale, ShownAtTheWindowsRatio) {
         EXPECT_EQ(shown.size(), c.size) << c.ratio;
         EXPECT_DOUBLE_EQ(shown.devicePixelRatio(), c.ratio);
     }
+    // A palette picture (the chart) is scaled in full colour, not dithered to its palette.
+    QImage stripes(224, 226, QImage::Format_Indexed8);
+    stripes.setColorTable({qRgb(255, 255, 255), qRgb(0, 0, 0)});
+    for (int y = 0; y < stripes.height(); ++y)
+        for (int x = 0; x < stripes.width(); ++x)
+            stripes.setPixel(x, y, uint(x % 2));
+    stripes.setDevicePixelRatio(2);
+    const QImage shown = pictureForRatio(stripes, 1.5);
+    const int grey = qRed(shown.pixel(51, 60));
+    EXPECT_TRUE(grey > 40 && grey < 215) << grey;
 }
