@@ -30,6 +30,7 @@ using radiane::bench::median;
 struct Platform {
     std::string qpa;     // QT_QPA_PLATFORM of the children
     std::string display; // DISPLAY of the children, empty for offscreen
+    std::string scale;   // QT_SCALE_FACTOR of the children, empty for none
 };
 
 struct Setup {
@@ -51,13 +52,16 @@ QHash<QString, double> runChild(const Platform& platform, const QString& program
     std::vector<std::string> env;
     for (char** e = environ; *e; ++e) {
         const std::string var = *e;
-        if (var.rfind("QT_QPA_PLATFORM=", 0) == 0 || var.rfind("DISPLAY=", 0) == 0)
+        if (var.rfind("QT_QPA_PLATFORM=", 0) == 0 || var.rfind("DISPLAY=", 0) == 0 ||
+            var.rfind("QT_SCALE_FACTOR=", 0) == 0)
             continue;
         env.push_back(var);
     }
     env.push_back("QT_QPA_PLATFORM=" + platform.qpa);
     if (!platform.display.empty())
         env.push_back("DISPLAY=" + platform.display);
+    if (!platform.scale.empty())
+        env.push_back("QT_SCALE_FACTOR=" + platform.scale);
 
     int out[2];
     if (pipe(out) != 0)
@@ -114,10 +118,16 @@ QHash<QString, double> runBare(const Platform& platform) {
     return runChild(platform, setup.binDir + QStringLiteral("/startup_bare"), {});
 }
 
+// The fairer floor: the bare window drawing a line of CJK text and one picture.
+QHash<QString, double> runTextFloor(const Platform& platform) {
+    return runChild(platform, setup.binDir + QStringLiteral("/startup_bare"),
+                    {setup.folder.toStdString()});
+}
+
 // Spawn to first painted frame of Formg, with the bare window's as its floor.
 // Counters: medians in ms, the ratio and where the real start-up spends its time.
 void BM_Startup(benchmark::State& state, Platform platform) {
-    std::vector<double> formg, bare, toMain, app, skin, build, load, show, paint;
+    std::vector<double> formg, bare, text, toMain, app, skin, build, load, show, paint;
     bool swap = false;
     for (auto _ : state) {
         // Alternate the order so that neither side always runs on a warmer cache.
@@ -130,14 +140,17 @@ void BM_Startup(benchmark::State& state, Platform platform) {
             floor = runBare(platform);
         }
         swap = !swap;
+        const QHash<QString, double> textFloor = runTextFloor(platform);
         if (!real.contains(QStringLiteral("painted")) ||
-            !floor.contains(QStringLiteral("painted"))) {
+            !floor.contains(QStringLiteral("painted")) ||
+            !textFloor.contains(QStringLiteral("painted"))) {
             state.SkipWithError("a start-up probe failed (see its message above)");
             return;
         }
         const auto ms = [](double ns) { return ns / 1e6; };
         formg.push_back(ms(real["painted"]));
         bare.push_back(ms(floor["painted"]));
+        text.push_back(ms(textFloor["painted"]));
         toMain.push_back(ms(real["main"]));
         app.push_back(ms(real["app"] - real["main"]));
         skin.push_back(ms(real["skin"] - real["app"]));
@@ -150,6 +163,8 @@ void BM_Startup(benchmark::State& state, Platform platform) {
     state.counters["formg_ms"] = median(formg);
     state.counters["bare_ms"] = median(bare);
     state.counters["ratio"] = median(bare) > 0 ? median(formg) / median(bare) : 0;
+    state.counters["text_ms"] = median(text);
+    state.counters["ratio_text"] = median(text) > 0 ? median(formg) / median(text) : 0;
     state.counters["target"] = 1.25;
     state.counters["exec_ms"] = median(toMain);
     state.counters["qapp_ms"] = median(app);
@@ -163,25 +178,30 @@ void BM_Startup(benchmark::State& state, Platform platform) {
 // Peak resident memory (VmHWM) of the real program at its first frame and after
 // groups in both drill modes, against the bare window's at its first frame.
 void BM_PeakMemory(benchmark::State& state, Platform platform) {
-    std::vector<double> atPaint, afterGroups, bare;
+    std::vector<double> atPaint, afterGroups, bare, text;
     for (auto _ : state) {
         const long long start = nowNs();
         QHash<QString, double> real = runFormg(platform, 3);
         const QHash<QString, double> floor = runBare(platform);
+        const QHash<QString, double> textFloor = runTextFloor(platform);
         if (!real.contains(QStringLiteral("after_groups")) ||
-            !floor.contains(QStringLiteral("hwm_kb"))) {
+            !floor.contains(QStringLiteral("hwm_kb")) ||
+            !textFloor.contains(QStringLiteral("hwm_kb"))) {
             state.SkipWithError("a start-up probe failed (see its message above)");
             return;
         }
         atPaint.push_back(real["hwm_kb"] / 1024);
         afterGroups.push_back(real["groups_hwm_kb"] / 1024);
         bare.push_back(floor["hwm_kb"] / 1024);
+        text.push_back(textFloor["hwm_kb"] / 1024);
         state.SetIterationTime(double(nowNs() - start) / 1e9);
     }
     state.counters["formg_MB"] = median(afterGroups);
     state.counters["formg_1st_frame_MB"] = median(atPaint);
     state.counters["bare_MB"] = median(bare);
     state.counters["ratio"] = median(bare) > 0 ? median(afterGroups) / median(bare) : 0;
+    state.counters["text_MB"] = median(text);
+    state.counters["ratio_text"] = median(text) > 0 ? median(afterGroups) / median(text) : 0;
     state.counters["target"] = 1.3;
 }
 
@@ -198,7 +218,7 @@ public:
         const std::string fd = std::to_string(fds[1]);
         const std::string path = xvfb.toStdString();
         std::vector<std::string> args = {path, "-displayfd",   fd,          "-screen",
-                                         "0",  "1280x1024x24", "-nolisten", "tcp"};
+                                         "0",  "2560x1600x24", "-nolisten", "tcp"};
         std::vector<char*> argv;
         for (std::string& a : args)
             argv.push_back(a.data());
@@ -257,11 +277,13 @@ int main(int argc, char** argv) {
         return 1;
     }
 
-    registerFor("offscreen", {"offscreen", {}});
+    registerFor("offscreen", {"offscreen", {}, {}});
+    registerFor("offscreen@2", {"offscreen", {}, "2"});
     const Xvfb xvfb;
-    if (!xvfb.display().empty())
-        registerFor("xvfb", {"xcb", xvfb.display()});
-    else
+    if (!xvfb.display().empty()) {
+        registerFor("xvfb", {"xcb", xvfb.display(), {}});
+        registerFor("xvfb@2", {"xcb", xvfb.display(), "2"});
+    } else
         std::fprintf(stderr, "startup_bench: Xvfb not installed, X11 figures skipped\n");
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

@@ -83,6 +83,8 @@ QRect inkBox(const QImage& page) {
 
 void writeMarkedChart(const QString& folder) {
     ASSERT_TRUE(markedChart().save(QDir(folder).filePath(QStringLiteral("chart.png"))));
+    const QImage chart2x = markedChart().scaled(2 * 651, 2 * 523);
+    ASSERT_TRUE(chart2x.save(QDir(folder).filePath(QStringLiteral("chart@2x.png"))));
 }
 
 void expectChartPage(const QString& pdf, const QRectF& printableAreaPt) {
@@ -94,7 +96,8 @@ void expectChartPage(const QString& pdf, const QRectF& printableAreaPt) {
 
     // The picture is stored without loss: JPEG would blur the small characters.
     const QString images = run(QStringLiteral("pdfimages"), {QStringLiteral("-list"), pdf});
-    EXPECT_TRUE(images.contains(QStringLiteral(" 651   523 "))) << images.toStdString();
+    // The chart at twice the resolution, at the size of the 1x one.
+    EXPECT_TRUE(images.contains(QStringLiteral(" 1302  1046 "))) << images.toStdString();
     EXPECT_FALSE(images.contains(QStringLiteral("jpeg"))) << images.toStdString();
 
     // At 96 per inch a chart pixel is a page pixel; 600 twips = 40 px, 200 = 13.3 px.

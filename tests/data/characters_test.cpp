@@ -184,8 +184,13 @@ TEST_F(Zg2Test, KeyIsTheFullCodesLetterOfThePart) {
 }
 
 // Fills black at the record's points of the item's part and checks that exactly the pixels of
-// one grey turn black: all of that radical, nothing of the others or of the background.
-TEST_F(Zg2Test, PaintingColoursExactlyTheRadical) {
+// one grey turn black: all of that radical, nothing of the others or of the background. The
+// pictures at twice the resolution take the same points and paint the same radical's grey.
+class PaintingTest : public Zg2Test, public ::testing::WithParamInterface<int> {};
+
+TEST_P(PaintingTest, PaintingColoursExactlyTheRadical) {
+    const int scale = GetParam();
+    const QString suffix = scale == 1 ? QStringLiteral(".bmp") : QStringLiteral("@2x.png");
     lookup::CodeDatabase db;
     ASSERT_EQ(db.open(dataFile(QStringLiteral("wwbb11.dat"))),
               lookup::CodeDatabase::OpenResult::Opened);
@@ -202,10 +207,13 @@ TEST_F(Zg2Test, PaintingColoursExactlyTheRadical) {
         ASSERT_LE(points.size(), 9u);
 
         lookup::PictureSurface surface;
-        if (!pictures.contains(i.character))
-            pictures.insert(i.character, QImage(dataFile(QStringLiteral("bmp/") + i.character +
-                                                         QStringLiteral(".bmp")))
-                                             .convertToFormat(QImage::Format_RGB32));
+        if (!pictures.contains(i.character)) {
+            QImage picture = QImage(dataFile(QStringLiteral("bmp/") + i.character + suffix))
+                                 .convertToFormat(QImage::Format_RGB32);
+            ASSERT_EQ(picture.size(), QSize(112, 113) * scale) << show(i);
+            picture.setDevicePixelRatio(scale);
+            pictures.insert(i.character, picture);
+        }
         surface.image = pictures.value(i.character);
         const QImage before = surface.image;
         const QPoint first = lookup::twipsToPicturePixel(before, points[0].x(), points[0].y());
@@ -238,7 +246,13 @@ TEST_F(Zg2Test, PaintingColoursExactlyTheRadical) {
         for (auto it = colours.cbegin(); it != colours.cend(); ++it)
             EXPECT_NE(it.value(), grey) << show(i) << " shares its grey with part " << it.key();
         colours.insert(i.part, grey);
+        // The same radical at both resolutions: the part has the grey of the 1x picture.
+        const QImage base(dataFile(QStringLiteral("bmp/") + i.character + QStringLiteral(".bmp")));
+        EXPECT_EQ(base.pixel(lookup::twipsToPicturePixel(base, points[0].x(), points[0].y())), grey)
+            << show(i) << ": another radical than at 1x";
     }
 }
+
+INSTANTIATE_TEST_SUITE_P(Scales, PaintingTest, ::testing::Values(1, 2));
 
 } // namespace

@@ -116,10 +116,10 @@ class DrillState:
 class XSession:
     """An X server of our own, a window manager when one is installed, and xdotool."""
 
-    def __init__(self, workdir, use_wm=True):
+    def __init__(self, workdir, use_wm=True, screen="1280x1024x24"):
         self.workdir = workdir
         self.procs = []
-        self._start_xvfb()
+        self._start_xvfb(screen)
         self.env = dict(os.environ, DISPLAY=self.display)
         self.env.pop("WAYLAND_DISPLAY", None)
         self.x = xlib.Display(self.display)
@@ -127,11 +127,11 @@ class XSession:
         if use_wm and shutil.which("openbox"):
             self._start_wm()
 
-    def _start_xvfb(self):
+    def _start_xvfb(self, screen):
         read_end, write_end = os.pipe()
         log = open(os.path.join(self.workdir, "xvfb.log"), "wb")
         xvfb = subprocess.Popen(
-            ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1280x1024x24",
+            ["Xvfb", "-displayfd", str(write_end), "-screen", "0", screen,
              "-nolisten", "tcp", "-ac", "-noreset"],
             pass_fds=[write_end], stdout=log, stderr=log)
         os.close(write_end)
@@ -273,11 +273,11 @@ def read_file(folder, name):
 # --- the running program -----------------------------------------------------
 
 class Radiane:
-    def __init__(self, session, folder, log_path, user=None):
+    def __init__(self, session, folder, log_path, user=None, env=None):
         self.session = session
         self.folder = folder
         self.log_path = log_path
-        env = dict(session.env, QT_QPA_PLATFORM="xcb")
+        env = dict(session.env, QT_QPA_PLATFORM="xcb", **(env or {}))
         runtime = tempfile.mkdtemp(prefix="radiane-e2e-runtime-")
         os.chmod(runtime, 0o700)
         command = [os.path.join(folder, "radiane")]
@@ -846,7 +846,102 @@ def scenario_ime(args, rng):
     return problems
 
 
+# --- high-density screens ---------------------------------------------------
+
+def read_picture(path):
+    size = subprocess.run(["identify", "-format", "%w %h", path], capture_output=True,
+                          check=True, timeout=60).stdout.split()
+    data = subprocess.run(["convert", path, "-depth", "8", "bgra:-"], capture_output=True,
+                          check=True, timeout=60).stdout
+    return xlib.Picture(int(size[0]), int(size[1]), int(size[0]) * 4, data)
+
+
+def scenario_hidpi(args, ratio):
+    """Every slot shows the first item of the list, at a device pixel ratio above 1."""
+    work = tempfile.mkdtemp(prefix="radiane-e2e-hidpi-")
+    shots = os.path.join(args.artifacts, "hidpi-%s" % ratio)
+    os.makedirs(shots, exist_ok=True)
+    folder = make_program_folder(args.program, os.path.join(work, "program"), b"2\r\n")
+    with open(os.path.join(folder, "zg2.txt"), "r+b") as f:
+        item = f.read().decode("gbk")[:3]
+        f.seek(0)
+        f.write((item * 10 + "\r\n").encode("gbk"))
+        f.truncate()
+    key, part, char = item[0], int(item[1]), item[2]
+    small, large, keyboard = (read_picture(os.path.join(folder, n)) for n in (
+        "bmp/%s.bmp" % char, "bmp/%s@2x.png" % char, "keyboard@2x.png"))
+    session = XSession(work, use_wm=not args.no_wm, screen="2560x1600x24")
+    app = Radiane(session, folder, os.path.join(shots, "radiane.log"),
+                  env={"QT_SCALE_FACTOR": str(ratio)})
+
+    def s(v):  # logical to device pixels
+        return int(v * ratio)
+
+    def ink(p):
+        return p is not None and sum(p) < 600
+
+    slot = [(x, y) for y in range(s(113)) for x in range(s(112))]
+    problems = []
+    try:
+        app.wait_main_window()
+        session.xdo("mousemove", "--window", app.window, s(PARK[0]), s(PARK[1]))
+
+        def drawn():
+            p = app.picture()
+            framed = p.pixel(s(FRAME_PROBE[0]), s(FRAME_PROBE[1])) == ORANGE
+            return p if framed and any(p.pixel(s(PICTURE[0]) + x, s(PICTURE[1]) + y) == (0, 0, 0)
+                                       for x, y in slot) else None
+
+        pic = poll(drawn, 60, "slot 0 drawn with its radical painted")
+        session.screenshot(os.path.join(shots, "drill.png"))
+
+        def at(x, y):
+            return pic.pixel(s(PICTURE[0]) + x, s(PICTURE[1]) + y)
+
+        # Sharp: the slot follows the 2x picture, not the 1x one enlarged; at a fractional
+        # ratio its edges take tones between the picture's colours.
+        off1 = sum(ink(at(x, y)) != ink(small.pixel(int(x / ratio), int(y / ratio)))
+                   for x, y in slot)
+        off2 = sum(ink(at(x, y)) != ink(large.pixel(int(x * 2 / ratio), int(y * 2 / ratio)))
+                   for x, y in slot)
+        own = {(255,) * 3, (0,) * 3} | {(g,) * 3 for g in range(128, 133)}
+        tones = sum(at(x, y) not in own for x, y in slot)
+        sharp = off2 * 3 < off1 > 150 if ratio == 2 else off2 < off1 and tones > 150
+        if not sharp:
+            problems.append("slot 0 not sharp: %d px off 1x, %d off 2x, %d tones"
+                            % (off1, off2, tones))
+        # The right radical: black only where the 2x picture has the part's grey.
+        grey = (127 + part,) * 3
+        black = [(x, y) for x, y in slot if at(x, y) == (0, 0, 0)]
+        wrong = sum(all(large.pixel(int(x * 2 / ratio) + dx, int(y * 2 / ratio) + dy) != grey
+                        for dx in (-1, 0, 1) for dy in (-1, 0, 1)) for x, y in black)
+        want = large.data.count(bytes(grey) + b"\xff") * (ratio / 2) ** 2
+        if wrong > len(black) // 50 or len(black) < 0.8 * want:
+            problems.append("%s part %d: %d black px, %d off the radical, %d expected"
+                            % (char, part, len(black), wrong, want))
+        # The expected key's red mark frames that key of the 2x keyboard picture.
+        x, y, w, h = MARKS[key]
+        area = [(u, v) for v in range(s(y + 6), s(y + h - 6))
+                for u in range(s(x + 6), s(x + w - 6))]
+        off = sum(sum(abs(a - b) for a, b in zip(pic.pixel(u, v), keyboard.pixel(
+            int(u * 2 / ratio) - 2 * px(180), int(v * 2 / ratio) - 2 * px(2940))))
+            for u, v in area) / len(area)
+        if not (is_red(pic.pixel(s(x + 1), s(y + h // 2))) and off < 60):
+            problems.append("key %s not under its mark (difference %.1f)" % (key, off))
+        close_as_user(session, app)
+        app.wait_exit()
+    except Failure as e:
+        problems += [str(e), "radiane output:\n" + app.output()]
+    finally:
+        app.kill()
+        session.close()
+    shutil.rmtree(work, ignore_errors=True)
+    return problems
+
+
 SCENARIOS = {
+    "hidpi-2": lambda args, rng: scenario_hidpi(args, 2),
+    "hidpi-1.5": lambda args, rng: scenario_hidpi(args, 1.5),
     "read-only": scenario_read_only,
     "ime": scenario_ime,
     "full": scenario_full,

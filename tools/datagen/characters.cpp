@@ -48,6 +48,7 @@ struct Drilled {
     QString code;
     Split split;
     CharPicture picture;
+    CharPicture picture2x;
 };
 
 struct Item {
@@ -157,6 +158,7 @@ DATAGEN_COMMAND(characters, "characters",
     int scanned = 0;
     int eligible = 0;
     int handMade = 0;
+    int enlarged2x = 0; // 2x pictures that could not be drawn to paint like the 1x ones
     for (const QString& c : frequent) {
         if (int(drilled.size()) >= kWantedCharacters || scanned >= kScanLimit)
             break;
@@ -207,7 +209,12 @@ DATAGEN_COMMAND(characters, "characters",
             ++rejected["too many pieces"];
             continue;
         }
-        drilled.append({rank, c, code, *fit, *picture});
+        auto picture2x = drawCharacter(*strokes, *fit, 2);
+        if (!picture2x || !fitToSeeds(*picture2x, *picture, 2)) {
+            picture2x = enlarged(*picture, 2);
+            ++enlarged2x;
+        }
+        drilled.append({rank, c, code, *fit, *picture, *picture2x});
     }
 
     // Items of the most frequent characters first, shuffled: kLeadingItems of them lead the list
@@ -250,10 +257,17 @@ DATAGEN_COMMAND(characters, "characters",
     for (const QString& name : bmp.entryList({QStringLiteral("*.bmp")}, QDir::Files))
         if (name.size() == 5)
             bmp.remove(name);
-    for (const Drilled& d : drilled)
+    for (const QString& name : bmp.entryList({QStringLiteral("*@2x.png")}, QDir::Files))
+        if (name.size() == 8)
+            bmp.remove(name);
+    for (const Drilled& d : drilled) {
         if (!d.picture.image.save(bmp.filePath(d.character + QStringLiteral(".bmp")), "BMP"))
             throw radiane::FatalError(d.character + QStringLiteral(".bmp"),
                                       QStringLiteral("cannot write"));
+        if (!d.picture2x.image.save(bmp.filePath(d.character + QStringLiteral("@2x.png")), "PNG"))
+            throw radiane::FatalError(d.character + QStringLiteral("@2x.png"),
+                                      QStringLiteral("cannot write"));
+    }
 
     QList<CodeEntry> entries;
     for (const CharCodes& c : table.all()) {
@@ -302,6 +316,7 @@ DATAGEN_COMMAND(characters, "characters",
     for (const auto& [k, n] : perKey)
         out << " " << k << "=" << n;
     out << "\nrecords: " << entries.size() << "\n";
+    out << "2x pictures enlarged from 1x: " << enlarged2x << "\n";
     return 0;
 }
 

@@ -137,8 +137,10 @@ int partGrey(int group) {
     return kGreyBase + group;
 }
 
-std::optional<CharPicture> drawCharacter(const CharStrokes& strokes, const Split& split) {
-    QImage img(kPictureWidth, kPictureHeight, QImage::Format_Indexed8);
+std::optional<CharPicture> drawCharacter(const CharStrokes& strokes, const Split& split,
+                                         int renderScale) {
+    const int width = kPictureWidth * renderScale, height = kPictureHeight * renderScale;
+    QImage img(width, height, QImage::Format_Indexed8);
     QList<QRgb> palette{qRgb(255, 255, 255)};
     for (int g = 0; g < 5; ++g)
         palette.append(qRgb(partGrey(g), partGrey(g), partGrey(g)));
@@ -150,12 +152,12 @@ std::optional<CharPicture> drawCharacter(const CharStrokes& strokes, const Split
     const double side = std::max(bounds.width(), bounds.height());
     const double scale = std::min(104.0 / side, 104.0 / 1024.0 * 1.08);
     QTransform t;
-    t.translate(kPictureWidth / 2.0, kPictureHeight / 2.0);
-    t.scale(scale, scale);
+    t.translate(width / 2.0, height / 2.0);
+    t.scale(scale * renderScale, scale * renderScale);
     t.translate(-bounds.center().x(), -bounds.center().y());
 
     // Draw into an RGB image (QPainter cannot paint indexed images), then map back.
-    QImage rgb(kPictureWidth, kPictureHeight, QImage::Format_RGB32);
+    QImage rgb(width, height, QImage::Format_RGB32);
     rgb.fill(Qt::white);
     {
         QPainter p(&rgb);
@@ -169,8 +171,8 @@ std::optional<CharPicture> drawCharacter(const CharStrokes& strokes, const Split
             p.drawPath(strokes.strokes[s]);
         }
     }
-    for (int y = 0; y < kPictureHeight; ++y)
-        for (int x = 0; x < kPictureWidth; ++x) {
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) {
             const int v = qRed(rgb.pixel(x, y));
             img.setPixel(x, y, v == 255 ? 0 : v - kGreyBase + 1);
         }
@@ -221,8 +223,49 @@ std::optional<CharPicture> drawCharacter(const CharStrokes& strokes, const Split
         if (comps.isEmpty() || comps.size() > kMaxSeeds)
             return std::nullopt;
         for (const QList<QPoint>& comp : comps)
-            out.seeds[part - 1].append(deepestPoint(comp, kPictureWidth, kPictureHeight));
+            out.seeds[part - 1].append(deepestPoint(comp, width, height));
     }
+    return out;
+}
+
+bool fitToSeeds(CharPicture& scaled, const CharPicture& base, int renderScale) {
+    QImage& img = scaled.image;
+    for (int part = 1; part <= 4; ++part) {
+        QList<QPoint>& seeds = scaled.seeds[part - 1];
+        seeds.clear();
+        for (const QPoint& s : base.seeds[part - 1]) {
+            seeds.append(s * renderScale);
+            if (img.pixelIndex(seeds.last()) != part)
+                return false;
+        }
+        for (const QList<QPoint>& comp : components(img, part)) {
+            if (std::any_of(seeds.begin(), seeds.end(),
+                            [&](const QPoint& s) { return comp.contains(s); }))
+                continue;
+            int votes[6] = {0, 0, 0, 0, 0, 0};
+            for (const QPoint& p : comp) {
+                const QPoint next[4] = {
+                    {p.x() + 1, p.y()}, {p.x() - 1, p.y()}, {p.x(), p.y() + 1}, {p.x(), p.y() - 1}};
+                for (const QPoint& q : next)
+                    if (img.valid(q) && img.pixelIndex(q) != part && img.pixelIndex(q) != 0)
+                        ++votes[img.pixelIndex(q)];
+            }
+            const int to = int(std::max_element(votes, votes + 6) - votes);
+            if (votes[to] == 0)
+                return false;
+            for (const QPoint& p : comp)
+                img.setPixel(p, uint(to));
+        }
+    }
+    return true;
+}
+
+CharPicture enlarged(const CharPicture& base, int renderScale) {
+    CharPicture out;
+    out.image = base.image.scaled(base.image.size() * renderScale);
+    for (int part = 0; part < 4; ++part)
+        for (const QPoint& s : base.seeds[part])
+            out.seeds[part].append(s * renderScale);
     return out;
 }
 

@@ -28,8 +28,18 @@ struct CharPicture {
 };
 
 // Draws the character and finds its fill points. Empty when some part would need more than
-// kMaxSeeds points.
-std::optional<CharPicture> drawCharacter(const CharStrokes& strokes, const Split& split);
+// kMaxSeeds points. A render scale of 2 draws the same picture at twice the resolution.
+std::optional<CharPicture> drawCharacter(const CharStrokes& strokes, const Split& split,
+                                         int renderScale = 1);
+
+// Makes a picture drawn at renderScale paint like the 1× one: its fill points become the 1×
+// points scaled up, and a piece those points do not reach takes the colour it touches most.
+// False when a scaled point misses its radical or an unreached piece stands alone.
+bool fitToSeeds(CharPicture& scaled, const CharPicture& base, int renderScale);
+
+// The 1× picture enlarged pixel by pixel, with its fill points scaled: the fallback when
+// fitToSeeds fails.
+CharPicture enlarged(const CharPicture& base, int renderScale);
 
 // Exact-colour 4-connected flood fill of the image (any format) from a pixel; returns the
 // number of pixels changed. Used to check and to paint the review sheet.

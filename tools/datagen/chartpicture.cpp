@@ -161,11 +161,13 @@ QImage quantise(const QImage& image) {
 
 } // namespace
 
-QImage chartPicture(const std::vector<Radical>& table, const StrokeData& strokes) {
-    QImage image(kWidth, kHeight, QImage::Format_RGB32);
+QImage chartPicture(const std::vector<Radical>& table, const StrokeData& strokes,
+                    int renderScale = 1) {
+    QImage image(kWidth * renderScale, kHeight * renderScale, QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
+    p.scale(renderScale, renderScale);
 
     const QFont title = songFont(17, true);
     const QString titleText = QStringLiteral("五笔字型（86版）字根总表");
@@ -243,15 +245,20 @@ DATAGEN_COMMAND(chart, "chart",
         return 2;
     }
     try {
-        const QImage image = chartPicture(loadRadicalTable(args[0]), StrokeData());
-        // The button corner must stay blank.
-        for (int y = kButtonCorner.y(); y < kHeight; ++y)
-            for (int x = kButtonCorner.x(); x < kWidth; ++x)
-                if (image.pixelIndex(x, y) != 0)
-                    throw std::runtime_error("the chart reaches under the buttons");
-        const QString file = QDir(args[1]).filePath(QStringLiteral("chart.png"));
-        if (!image.save(file, "PNG"))
-            throw std::runtime_error(QStringLiteral("cannot write %1").arg(file).toStdString());
+        const std::vector<Radical> table = loadRadicalTable(args[0]);
+        QImage image;
+        for (int scale : {2, 1}) {
+            image = chartPicture(table, StrokeData(), scale);
+            // The button corner must stay blank.
+            for (int y = kButtonCorner.y() * scale; y < image.height(); ++y)
+                for (int x = kButtonCorner.x() * scale; x < image.width(); ++x)
+                    if (image.pixelIndex(x, y) != 0)
+                        throw std::runtime_error("the chart reaches under the buttons");
+            const QString file = QDir(args[1]).filePath(
+                scale == 1 ? QStringLiteral("chart.png") : QStringLiteral("chart@2x.png"));
+            if (!image.save(file, "PNG"))
+                throw std::runtime_error(QStringLiteral("cannot write %1").arg(file).toStdString());
+        }
         if (args.size() > 2) {
             QDir().mkpath(args[2]);
             image.scaled(image.size() * 2)

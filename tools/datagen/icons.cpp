@@ -19,11 +19,12 @@ const QColor kEdge(0x8a, 0x93, 0xa3);
 const QColor kMark(0x3b, 0x42, 0x50);
 
 // A small button face with a chevron pointing up (fold the panel away) or down (unfold it).
-QImage toggleIcon(bool up) {
-    QImage image(16, 16, QImage::Format_ARGB32);
+QImage toggleIcon(bool up, int renderScale = 1) {
+    QImage image(16 * renderScale, 16 * renderScale, QImage::Format_ARGB32);
     image.fill(Qt::transparent);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
+    p.scale(renderScale, renderScale);
     p.setPen(QPen(kEdge, 1));
     p.setBrush(kFace);
     p.drawRoundedRect(QRectF(0.5, 0.5, 15, 15), 3, 3);
@@ -119,7 +120,9 @@ DATAGEN_COMMAND(icons, "icons",
     }
     const QDir data(args[0]);
     if (!toggleIcon(true).save(data.filePath(QStringLiteral("panel-shown.png")), "PNG") ||
-        !toggleIcon(false).save(data.filePath(QStringLiteral("panel-folded.png")), "PNG")) {
+        !toggleIcon(false).save(data.filePath(QStringLiteral("panel-folded.png")), "PNG") ||
+        !toggleIcon(true, 2).save(data.filePath(QStringLiteral("panel-shown@2x.png")), "PNG") ||
+        !toggleIcon(false, 2).save(data.filePath(QStringLiteral("panel-folded@2x.png")), "PNG")) {
         err << "datagen icons: cannot write the toggle pictures\n";
         return 1;
     }

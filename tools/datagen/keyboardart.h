@@ -34,6 +34,8 @@ std::vector<QRectF> gridCells(const QRectF& area, int count, QSizeF maxSize);
 // The click areas over the letter keys, in pixels of the keyboard picture, a..y.
 QList<QRect> keyClickAreas();
 
-QImage keyboardPicture(const std::vector<Radical>& table, const StrokeData& strokes);
+// renderScale 2 draws the same picture at twice the resolution.
+QImage keyboardPicture(const std::vector<Radical>& table, const StrokeData& strokes,
+                       int renderScale = 1);
 
 } // namespace datagen

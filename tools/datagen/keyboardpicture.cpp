@@ -83,12 +83,14 @@ void drawLetterKey(QPainter& p, const QRect& rect, const QString& key,
 
 } // namespace
 
-QImage keyboardPicture(const std::vector<Radical>& table, const StrokeData& strokes) {
-    QImage image(kWidth, kHeight, QImage::Format_RGB32);
+QImage keyboardPicture(const std::vector<Radical>& table, const StrokeData& strokes,
+                       int renderScale) {
+    QImage image(kWidth * renderScale, kHeight * renderScale, QImage::Format_RGB32);
     image.fill(kCaseColour);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
+    p.scale(renderScale, renderScale);
 
     // Letter keys at their marks; remember each row's first and last key for the plain keys.
     std::map<QString, QRect> keys;
@@ -167,6 +169,9 @@ DATAGEN_COMMAND(keyboard, "keyboard",
         const QString file = QDir(args[1]).filePath(QStringLiteral("keyboard.png"));
         if (!image.save(file, "PNG"))
             throw std::runtime_error(QStringLiteral("cannot write %1").arg(file).toStdString());
+        const QString file2x = QDir(args[1]).filePath(QStringLiteral("keyboard@2x.png"));
+        if (!keyboardPicture(table, StrokeData(), 2).save(file2x, "PNG"))
+            throw std::runtime_error(QStringLiteral("cannot write %1").arg(file2x).toStdString());
         if (args.size() > 2) {
             QDir().mkpath(args[2]);
             keyboardReview(image).save(

@@ -71,11 +71,12 @@ std::vector<std::size_t> drillOrder(const std::vector<Radical>& table, std::uint
     return order;
 }
 
-QImage radicalPicture(const RadicalArt& art) {
-    QImage image(kPictureWidth, kPictureHeight, QImage::Format_RGB32);
+QImage radicalPicture(const RadicalArt& art, int renderScale = 1) {
+    QImage image(kPictureWidth * renderScale, kPictureHeight * renderScale, QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
+    p.scale(renderScale, renderScale);
     drawRadical(p, art, QRectF(0, 0, kPictureWidth, kPictureHeight), Fit{100, 58, 90}, Qt::black);
     return image;
 }
@@ -122,10 +123,15 @@ DATAGEN_COMMAND(radicals, "radicals",
 
         std::vector<QImage> pictures;
         for (const Radical& r : table) {
-            pictures.push_back(radicalPicture(radicalArt(r, strokes)));
+            const RadicalArt art = radicalArt(r, strokes);
+            pictures.push_back(radicalPicture(art));
             const QString file = data.filePath(QStringLiteral("bmp/%1.bmp").arg(r.name));
             if (!pictures.back().save(file, "BMP"))
                 throw std::runtime_error(QStringLiteral("cannot write %1").arg(file).toStdString());
+            const QString file2x = data.filePath(QStringLiteral("bmp/%1@2x.png").arg(r.name));
+            if (!radicalPicture(art, 2).save(file2x, "PNG"))
+                throw std::runtime_error(
+                    QStringLiteral("cannot write %1").arg(file2x).toStdString());
         }
 
         QString list;

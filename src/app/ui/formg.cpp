@@ -4,6 +4,7 @@
 #include "app/ui/fatal.h"
 #include "chart/ui/form4.h"
 #include "common/linewriter.h"
+#include "common/picturescale.h"
 #include "common/twips.h"
 #include "lookup/ui/form16.h"
 #include "lookup/ui/keyhelpareas.h"
@@ -44,15 +45,16 @@ FatalError pictureError(const QString& path) {
                                           : QStringLiteral("找不到图片文件"));
 }
 
-// A picture the window cannot do without; names the file when it is missing or
-// broken, as for the drill pictures.
-QPixmap programPicture(const ProgramFolder& folder, const QString& name) {
-    const QString path = folder.file(name);
-    QPixmap picture;
+// A picture the window cannot do without, at a scale; names the file when it is
+// missing or broken, as for the drill pictures.
+QImage programPicture(const ProgramFolder& folder, const QString& name, int scale) {
+    const QString path = folder.file(scaledPictureName(name, scale));
+    QImage picture;
     if (QFileInfo(path).isFile())
         picture.load(path);
     if (picture.isNull())
         throw pictureError(path);
+    picture.setDevicePixelRatio(scale);
     return picture;
 }
 
@@ -226,9 +228,8 @@ void Formg::buildKeyboardPanel() {
 }
 
 void Formg::load() {
-    Picture5->setPixmap(programPicture(folder_, QStringLiteral("keyboard.png")));
-    Image3 = programPicture(folder_, QStringLiteral("panel-shown.png"));
-    Image4 = programPicture(folder_, QStringLiteral("panel-folded.png"));
+    pictureRatio_ = devicePixelRatioF();
+    loadPanelPictures();
 
     const SetupRead setup = readDrillMode(folder_);
     if (setup.failure)
@@ -382,8 +383,67 @@ QSize Formg::hintSize(const QString& caption) const {
     return {metrics.horizontalAdvance(caption), px(kHintBarHeight)};
 }
 
+void Formg::loadPanelPictures() {
+    const int scale = pictureScale(pictureRatio_);
+    Picture5->setPixmap(QPixmap::fromImage(pictureForRatio(
+        programPicture(folder_, QStringLiteral("keyboard.png"), scale), pictureRatio_)));
+    Image3 = QPixmap::fromImage(pictureForRatio(
+        programPicture(folder_, QStringLiteral("panel-shown.png"), scale), pictureRatio_));
+    Image4 = QPixmap::fromImage(pictureForRatio(
+        programPicture(folder_, QStringLiteral("panel-folded.png"), scale), pictureRatio_));
+    if (Image1->pixmap().isNull())
+        return;
+    Image1->setPixmap(Label116 == u"1" ? Image4 : Image3);
+}
+
+void Formg::updatePictureRatio() {
+    const double ratio = devicePixelRatioF();
+    if (qFuzzyCompare(ratio, pictureRatio_) || !drill_)
+        return;
+    pictureRatio_ = ratio;
+    guarded([&] {
+        loadPanelPictures();
+        // Each slot again at the new scale, with the radical painted as before.
+        lookup::CodeLookup replay(database_);
+        for (int slot = 0; slot < drill::kSlotCount; ++slot) {
+            if (slotNames_[slot].isEmpty())
+                continue;
+            loadSlotPicture(slot);
+            if (slotLookups_[slot])
+                replay.run(slotLookups_[slot]->first, slotLookups_[slot]->second,
+                           slotImages_[slot]);
+            showSlotPicture(slot);
+        }
+    });
+}
+
+bool Formg::event(QEvent* event) {
+    if (event->type() == QEvent::ScreenChangeInternal || event->type() == QEvent::Show)
+        updatePictureRatio();
+#if QT_VERSION >= QT_VERSION_CHECK(6, 6, 0)
+    if (event->type() == QEvent::DevicePixelRatioChange)
+        updatePictureRatio();
+#endif
+    return QWidget::event(event);
+}
+
+void Formg::showSlotPicture(int slot) {
+    Picture1[slot]->setPixmap(
+        QPixmap::fromImage(pictureForRatio(slotImages_[slot], pictureRatio_)));
+}
+
 void Formg::loadPicture(int slot, const QString& name) {
-    const QString path = folder_.file(QStringLiteral("bmp/%1.bmp").arg(name));
+    slotNames_[slot] = name;
+    slotLookups_[slot].reset();
+    loadSlotPicture(slot);
+    showSlotPicture(slot);
+}
+
+void Formg::loadSlotPicture(int slot) {
+    const QString& name = slotNames_[slot];
+    const int scale = pictureScale(pictureRatio_);
+    const QString path =
+        folder_.file(scaledPictureName(QStringLiteral("bmp/%1.bmp").arg(name), scale));
     // A picture name never leads out of the picture folder.
     const bool plainName = !name.contains(u'/') && !name.contains(u'\\') && name != u"..";
     QImage image;
@@ -392,7 +452,7 @@ void Formg::loadPicture(int slot, const QString& name) {
     if (image.isNull())
         throw plainName ? pictureError(path) : FatalError(path, QStringLiteral("找不到图片文件"));
     slotImages_[slot] = image.convertToFormat(QImage::Format_RGB32);
-    Picture1[slot]->setPixmap(QPixmap::fromImage(slotImages_[slot]));
+    slotImages_[slot].setDevicePixelRatio(scale);
 }
 
 void Formg::runLookup() {
@@ -400,8 +460,9 @@ void Formg::runLookup() {
     if (slot < 0 || slot >= drill::kSlotCount)
         return;
     const drill::DrillView& view = drill_->view();
+    slotLookups_[slot] = std::make_pair(view.Text23, view.Label7[slot]);
     Command1_.run(view.Text23, view.Label7[slot], slotImages_[slot]);
-    Picture1[slot]->setPixmap(QPixmap::fromImage(slotImages_[slot]));
+    showSlotPicture(slot);
 }
 
 void Formg::repaintOptionButton(drill::Mode mode) {

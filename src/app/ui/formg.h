@@ -21,6 +21,8 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
+#include <utility>
 
 class QFrame;
 
@@ -84,6 +86,7 @@ public:
     void togglePanel();
 
 protected:
+    bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -97,6 +100,11 @@ private:
     int hintWidthFor(const QString& caption) override;
     int windowOuterWidth() override;
 
+    void loadPanelPictures();
+    void loadSlotPicture(int slot);
+    void showSlotPicture(int slot);
+    // Loads the pictures again when the window's device pixel ratio has changed.
+    void updatePictureRatio();
     void buildLayout();
     void buildKeyboardPanel();
     void onText1Changed(const QString& text);
@@ -111,6 +119,10 @@ private:
     appearance::Form99* form99_ = nullptr;
     std::unique_ptr<drill::DrillEngine> drill_;
     std::array<QImage, drill::kSlotCount> slotImages_;
+    std::array<QString, drill::kSlotCount> slotNames_;
+    // The lookup that painted each slot's picture (text, part), to paint it again.
+    std::array<std::optional<std::pair<QString, QString>>, drill::kSlotCount> slotLookups_;
+    double pictureRatio_ = 1.0;     // device pixel ratio the pictures are shown at
     lookup::CodeDatabase database_; // wwbb11.dat, open from load to close
     lookup::CodeLookup Command1_{database_};
     std::function<void()> onClosed_;

@@ -3,6 +3,8 @@
 #include "chart/chartpage.h"
 #include "chart/placement.h"
 #include "chart/ui/chartprinter.h"
+#include "common/fatalerror.h"
+#include "common/picturescale.h"
 #include "common/twips.h"
 
 #include <QKeyEvent>
@@ -78,7 +80,8 @@ Form4* Form4::current() {
 Form4::Form4(const ProgramFolder& folder, QWidget* owner)
     : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
-      chart_(loadChartImage(folder)), printerSource_(&defaultPrinter) {
+      folder_(folder), chartRatio_(owner ? owner->devicePixelRatioF() : devicePixelRatioF()),
+      chart_(loadChartImage(folder, pictureScale(chartRatio_))), printerSource_(&defaultPrinter) {
     setObjectName(QStringLiteral("Form4"));
     setAttribute(Qt::WA_DeleteOnClose);
     setModal(false);
@@ -90,7 +93,7 @@ Form4::Form4(const ProgramFolder& folder, QWidget* owner)
     Picture1->setGeometry(pxRect(195, 90, 9825, 7905));
     Picture1->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
     Picture1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Picture1->setPixmap(QPixmap::fromImage(chart_));
+    Picture1->setPixmap(QPixmap::fromImage(pictureForRatio(chart_, chartRatio_)));
     Picture1->setFocusPolicy(Qt::StrongFocus);
 
     Command2 = makeButton(this, "Command2", QStringLiteral("打印确定"), {6690, 6690, 2325, 495});
@@ -109,6 +112,21 @@ Form4::Form4(const ProgramFolder& folder, QWidget* owner)
     }
 }
 
+void Form4::updateChartRatio() {
+    const double ratio = devicePixelRatioF();
+    if (qFuzzyCompare(ratio, chartRatio_))
+        return;
+    if (pictureScale(ratio) != pictureScale(chartRatio_)) {
+        try {
+            chart_ = loadChartImage(folder_, pictureScale(ratio));
+        } catch (const FatalError&) {
+            return; // keeps showing the chart it has
+        }
+    }
+    chartRatio_ = ratio;
+    Picture1->setPixmap(QPixmap::fromImage(pictureForRatio(chart_, chartRatio_)));
+}
+
 void Form4::setPrinterSource(PrinterSource source) {
     printerSource_ = std::move(source);
 }
@@ -116,6 +134,8 @@ void Form4::setPrinterSource(PrinterSource source) {
 bool Form4::event(QEvent* e) {
     if (e->type() == QEvent::WindowActivate)
         Form_Activate();
+    if (e->type() == QEvent::ScreenChangeInternal || e->type() == QEvent::Show)
+        updateChartRatio();
     return QDialog::event(e);
 }
 
@@ -176,7 +196,16 @@ void Form4::print() {
                             "请先安装并连接好打印机，再点“打印确定”。"));
         return;
     }
-    if (!printChart(*printer, chart_)) {
+    // The page takes the chart at twice the resolution where there is one.
+    QImage page = chart_;
+    if (chart_.devicePixelRatio() < kHighDensityScale) {
+        try {
+            page = loadChartImage(folder_, kHighDensityScale);
+        } catch (const FatalError&) {
+            // prints the chart it shows
+        }
+    }
+    if (!printChart(*printer, page)) {
         tell(QStringLiteral("打印机“%1”出错，字根表没有打印。\n"
                             "请检查打印机和打印纸，再点“打印确定”。")
                  .arg(printer->printerName().isEmpty() ? printer->outputFileName()

@@ -51,9 +51,13 @@ private:
     bool askToPrint();
     void print();
     void tell(const QString& text);
+    // Loads the chart again when the window's device pixel ratio has changed.
+    void updateChartRatio();
 
     static inline QPointer<Form4> open_;
 
+    ProgramFolder folder_;
+    double chartRatio_ = 1.0; // device pixel ratio the chart is shown at
     QImage chart_;
     PrinterSource printerSource_;
     bool placed_ = false; // centred horizontally once, on the first activation
