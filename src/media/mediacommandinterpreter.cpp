@@ -24,7 +24,13 @@ struct MediaCommandInterpreter::Device {
     QAudioOutput audio;
     QMediaPlayer player;
 
-    ~Device() { player.stop(); }
+    // Dropping the source takes the decoder out while the player is whole: left
+    // to the player's destructor, the decoder's pads report their removal to a
+    // player half torn down.
+    ~Device() {
+        player.stop();
+        player.setSource(QUrl());
+    }
 };
 
 namespace {
