@@ -137,6 +137,24 @@ int partGrey(int group) {
     return kGreyBase + group;
 }
 
+namespace {
+
+// The radical colour (1..5) that a piece of colour own touches most, 0 when it touches none.
+int mostTouchedColour(const QImage& img, const QList<QPoint>& piece, int own) {
+    int votes[6] = {0, 0, 0, 0, 0, 0};
+    for (const QPoint& p : piece) {
+        const QPoint next[4] = {
+            {p.x() + 1, p.y()}, {p.x() - 1, p.y()}, {p.x(), p.y() + 1}, {p.x(), p.y() - 1}};
+        for (const QPoint& q : next)
+            if (img.valid(q) && img.pixelIndex(q) != own && img.pixelIndex(q) != 0)
+                ++votes[img.pixelIndex(q)];
+    }
+    const int to = int(std::max_element(votes, votes + 6) - votes);
+    return votes[to] == 0 ? 0 : to;
+}
+
+} // namespace
+
 std::optional<CharPicture> drawCharacter(const CharStrokes& strokes, const Split& split,
                                          int renderScale) {
     const int width = kPictureWidth * renderScale, height = kPictureHeight * renderScale;
@@ -194,16 +212,8 @@ std::optional<CharPicture> drawCharacter(const CharStrokes& strokes, const Split
             }
             if (hasInside)
                 continue;
-            int votes[6] = {0, 0, 0, 0, 0, 0};
-            for (const QPoint& p : comp) {
-                const QPoint next[4] = {
-                    {p.x() + 1, p.y()}, {p.x() - 1, p.y()}, {p.x(), p.y() + 1}, {p.x(), p.y() - 1}};
-                for (const QPoint& q : next)
-                    if (img.valid(q) && img.pixelIndex(q) != index && img.pixelIndex(q) != 0)
-                        ++votes[img.pixelIndex(q)];
-            }
-            const int to = int(std::max_element(votes, votes + 6) - votes);
-            if (votes[to] == 0) {
+            const int to = mostTouchedColour(img, comp, index);
+            if (to == 0) {
                 // A thin piece standing alone (a hairline stroke) is thickened into the white
                 // around it until it has a safe point inside.
                 if (!thicken(img, comp, index))
@@ -242,16 +252,8 @@ bool fitToSeeds(CharPicture& scaled, const CharPicture& base, int renderScale) {
             if (std::any_of(seeds.begin(), seeds.end(),
                             [&](const QPoint& s) { return comp.contains(s); }))
                 continue;
-            int votes[6] = {0, 0, 0, 0, 0, 0};
-            for (const QPoint& p : comp) {
-                const QPoint next[4] = {
-                    {p.x() + 1, p.y()}, {p.x() - 1, p.y()}, {p.x(), p.y() + 1}, {p.x(), p.y() - 1}};
-                for (const QPoint& q : next)
-                    if (img.valid(q) && img.pixelIndex(q) != part && img.pixelIndex(q) != 0)
-                        ++votes[img.pixelIndex(q)];
-            }
-            const int to = int(std::max_element(votes, votes + 6) - votes);
-            if (votes[to] == 0)
+            const int to = mostTouchedColour(img, comp, part);
+            if (to == 0)
                 return false;
             for (const QPoint& p : comp)
                 img.setPixel(p, uint(to));
