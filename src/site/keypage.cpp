@@ -3,6 +3,7 @@
 #include "site/pages.h"
 
 #include <QSet>
+#include <algorithm>
 
 namespace radiane::site {
 
@@ -30,7 +31,10 @@ QString noteText(const QString& note) {
         return QStringLiteral("键名字根");
     // Notes are "<Chinese name>, <explanation>": the name is what a learner says.
     const QString name = note.section(u',', 0, 0).trimmed();
-    return !name.isEmpty() && name.front().unicode() >= 0x2E80 ? name : QString();
+    const bool chinese = !name.isEmpty() && std::all_of(name.cbegin(), name.cend(), [](QChar c) {
+        return c.unicode() >= 0x2E80 || c.isSurrogate();
+    });
+    return chinese ? name : QString();
 }
 
 QString radicalCaption(const RadicalRow& row) {
