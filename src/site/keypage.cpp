@@ -2,6 +2,9 @@
 #include "site/htmlpage.h"
 #include "site/pages.h"
 
+#include <QSet>
+#include <algorithm>
+
 namespace radiane::site {
 
 QString markedCode(const QString& code, int part) {
@@ -28,7 +31,10 @@ QString noteText(const QString& note) {
         return QStringLiteral("键名字根");
     // Notes are "<Chinese name>, <explanation>": the name is what a learner says.
     const QString name = note.section(u',', 0, 0).trimmed();
-    return !name.isEmpty() && name.front().unicode() >= 0x2E80 ? name : QString();
+    const bool chinese = !name.isEmpty() && std::all_of(name.cbegin(), name.cend(), [](QChar c) {
+        return c.unicode() >= 0x2E80 || c.isSurrogate();
+    });
+    return chinese ? name : QString();
 }
 
 QString radicalCaption(const RadicalRow& row) {
@@ -36,6 +42,80 @@ QString radicalCaption(const RadicalRow& row) {
         return row.form;
     const QString note = noteText(row.note);
     return note.isEmpty() ? QStringLiteral("取自“%1”").arg(row.form) : note;
+}
+
+constexpr int kExamplesPerForm = 8;
+
+QString radicalFigure(const RadicalRow& row, int zone) {
+    const QString caption = radicalCaption(row);
+    QString note = noteText(row.note);
+    if (note == caption)
+        note.clear();
+    return QStringLiteral("<figure class=\"z%1\"><img src=\"%2\" alt=\"%3\"><figcaption>%3%4"
+                          "</figcaption></figure>")
+        .arg(zone)
+        .arg(pictureAddress(row.picture), esc(caption),
+             note.isEmpty() ? QString()
+                            : QStringLiteral("<span class=\"note\">%1</span>").arg(esc(note)));
+}
+
+// The example's character with its radical painted black and its code; empty when the data
+// lack its code or picture.
+QString exampleFigure(SiteData& data, const Example& example) {
+    const std::optional<lookup::CodeRecord> record = data.codes(example.character);
+    const QString picture = example.character + u'-' + QString::number(example.part);
+    if (!record || !data.hasPicture(picture))
+        return {};
+    return QStringLiteral("<figure><a href=\"%1\"><img src=\"%2\" alt=\"%3\"></a>"
+                          "<figcaption>%3 %4</figcaption></figure>")
+        .arg(lookupAddress(example.character), pictureAddress(picture), esc(example.character),
+             markedCode(record->code1, example.part));
+}
+
+QString tiles(SiteData& data, const QList<Example>& examples, int cap) {
+    QString html;
+    int shown = 0;
+    for (const Example& example : examples) {
+        if (shown >= cap)
+            break;
+        const QString figure = exampleFigure(data, example);
+        html += figure;
+        shown += figure.isEmpty() ? 0 : 1;
+    }
+    return shown == 0 ? QStringLiteral("<p class=\"none\">暂无例字</p>")
+                      : QStringLiteral("<div class=\"tiles\">%1</div>").arg(html);
+}
+
+// Each radical with the examples that paint it, then the examples whose form is not known.
+QString radicalsWithExamples(SiteData& data, QChar key, int zone,
+                             const std::vector<const RadicalRow*>& rows) {
+    const QList<Example> examples = data.examplesOf(key);
+    const QString upper = key.toUpper();
+    QString body =
+        QStringLiteral("<p>每个字根右边是含有它的例字（最多 %1 个，常用字在前）：黑色部分是这个"
+                       "字根，编码中标红的字母就是它。点字可查看该字的全部编码。</p>")
+            .arg(kExamplesPerForm);
+    QSet<QString> placed;
+    for (const RadicalRow* row : rows) {
+        QList<Example> own;
+        for (const Example& example : examples)
+            if (data.formOf(example) == row->picture) {
+                own.append(example);
+                placed.insert(example.character);
+            }
+        body += QStringLiteral("<div class=\"form\">%1%2</div>")
+                    .arg(radicalFigure(*row, zone), tiles(data, own, kExamplesPerForm));
+    }
+    QList<Example> others;
+    for (const Example& example : examples)
+        if (!placed.contains(example.character) && data.formOf(example).isEmpty())
+            others.append(example);
+    if (!others.isEmpty())
+        body += QStringLiteral("<h2>其他例字（%1 个）</h2><p>这些字里落在 %2 "
+                               "键上的字根（黑色部分）未归到上面的某一个字形。</p>%3")
+                    .arg(others.size())
+                    .arg(upper, tiles(data, others, int(others.size())));
+    return body;
 }
 
 QByteArray keyPage(SiteData& data, QChar key) {
@@ -55,20 +135,13 @@ QByteArray keyPage(SiteData& data, QChar key) {
     body += QStringLiteral("<h2>%1 键的字根（%2 个）</h2>").arg(upper).arg(rows.size());
     if (rows.empty())
         body += QStringLiteral("<p class=\"notice\">程序文件夹里缺少字根表 radicals.tsv。</p>");
-    body += QStringLiteral("<div class=\"tiles\">");
-    for (const RadicalRow* row : rows) {
-        const QString caption = radicalCaption(*row);
-        QString note = noteText(row->note);
-        if (note == caption)
-            note.clear();
-        body += QStringLiteral("<figure class=\"z%1\"><img src=\"%2\" alt=\"%3\"><figcaption>%3%4"
-                               "</figcaption></figure>")
-                    .arg(zone)
-                    .arg(pictureAddress(row->picture), esc(caption),
-                         note.isEmpty()
-                             ? QString()
-                             : QStringLiteral("<span class=\"note\">%1</span>").arg(esc(note)));
+    if (data.hasForms()) {
+        body += radicalsWithExamples(data, key, zone, rows);
+        return htmlDocument(upper + QStringLiteral(" 键"), body);
     }
+    body += QStringLiteral("<div class=\"tiles\">");
+    for (const RadicalRow* row : rows)
+        body += radicalFigure(*row, zone);
     body += QStringLiteral("</div>");
 
     const QList<Example> examples = data.examplesOf(key);
@@ -78,16 +151,8 @@ QByteArray keyPage(SiteData& data, QChar key) {
                            "<div class=\"tiles\">")
                 .arg(upper)
                 .arg(examples.size());
-    for (const Example& example : examples) {
-        const std::optional<lookup::CodeRecord> record = data.codes(example.character);
-        const QString picture = example.character + u'-' + QString::number(example.part);
-        if (!record || !data.hasPicture(picture))
-            continue;
-        body += QStringLiteral("<figure><a href=\"%1\"><img src=\"%2\" alt=\"%3\"></a>"
-                               "<figcaption>%3 %4</figcaption></figure>")
-                    .arg(lookupAddress(example.character), pictureAddress(picture),
-                         esc(example.character), markedCode(record->code1, example.part));
-    }
+    for (const Example& example : examples)
+        body += exampleFigure(data, example);
     body += QStringLiteral("</div>");
     return htmlDocument(upper + QStringLiteral(" 键"), body);
 }

@@ -52,6 +52,26 @@ QList<std::pair<QChar, Example>> readItems(const QString& path) {
     return items;
 }
 
+QString formKey(const QString& character, int part) {
+    return character + QString::number(part);
+}
+
+// zg2forms.txt: UTF-8 lines of character, part and picture name, tab-separated.
+QHash<QString, QString> readForms(const QString& path) {
+    QHash<QString, QString> forms;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxTableBytes)
+        return forms;
+    const QString text = QString::fromUtf8(file.readAll());
+    for (QStringView line : QStringView(text).split(u'\n')) {
+        const QList<QStringView> cells = line.trimmed().split(u'\t');
+        if (cells.size() == 3 && cells[0].size() == 1 && cells[1].size() == 1)
+            forms.insert(formKey(cells[0].toString(), cells[1][0].digitValue()),
+                         cells[2].toString());
+    }
+    return forms;
+}
+
 QString characterOf(const QString& paintedName, int* part) {
     const qsizetype dash = paintedName.lastIndexOf(u'-');
     if (dash <= 0 || dash != paintedName.size() - 2)
@@ -64,7 +84,8 @@ QString characterOf(const QString& paintedName, int* part) {
 
 SiteData::SiteData(const ProgramFolder& folder)
     : radicals_(readRadicals(folder.file(QStringLiteral("radicals.tsv")))),
-      items_(readItems(folder.file(QStringLiteral("zg2.txt")))) {
+      items_(readItems(folder.file(QStringLiteral("zg2.txt")))),
+      forms_(readForms(folder.file(QStringLiteral("zg2forms.txt")))) {
     // The picture table: the radicals' pictures and the drilled characters' ones,
     // by the names the data give them (a file that is missing fails when read).
     const QDir pictures(folder.file(QStringLiteral("bmp")));
@@ -91,12 +112,18 @@ std::vector<const RadicalRow*> SiteData::radicalsOf(QChar key) const {
 QList<Example> SiteData::examplesOf(QChar key) const {
     QList<Example> examples;
     QSet<QString> seen;
-    for (const auto& [itemKey, example] : items_)
-        if (itemKey == key && !seen.contains(example.character)) {
-            seen.insert(example.character);
+    for (const auto& [itemKey, example] : items_) {
+        const QString id = example.character + formOf(example);
+        if (itemKey == key && !seen.contains(id)) {
+            seen.insert(id);
             examples.append(example);
         }
+    }
     return examples;
+}
+
+QString SiteData::formOf(const Example& example) const {
+    return forms_.value(formKey(example.character, example.part));
 }
 
 QStringList SiteData::drilledCharacters() const {

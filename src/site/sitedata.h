@@ -40,8 +40,13 @@ public:
 
     const std::vector<RadicalRow>& radicals() const { return radicals_; }
     std::vector<const RadicalRow*> radicalsOf(QChar key) const;
-    // The drill items of key, in list order, each character once.
+    // The drill items of key, in list order, each character once per form it paints.
     QList<Example> examplesOf(QChar key) const;
+
+    // Picture name of the chart form example paints; empty when the data do not say
+    // (zg2forms.txt missing, or the form was not told apart).
+    QString formOf(const Example& example) const;
+    bool hasForms() const { return !forms_.isEmpty(); }
 
     // Every drilled character once, in list order.
     QStringList drilledCharacters() const;
@@ -61,6 +66,7 @@ public:
 private:
     std::vector<RadicalRow> radicals_;
     QList<std::pair<QChar, Example>> items_;
+    QHash<QString, QString> forms_;        // character + part -> picture name
     QHash<QString, QString> pictureFiles_; // name -> file: radical pictures, drilled characters
     lookup::CodeDatabase database_;
 };

@@ -44,6 +44,8 @@ figure { margin: 0; padding: .4em; border: 1px solid #d5d8dd; border-radius: .3e
 figure img { width: 112px; height: 113px; max-width: 100%; object-fit: contain; image-rendering: pixelated;
   display: block; margin: 0 auto; }
 figcaption { font-size: .95em; }
+.form { display: grid; grid-template-columns: 9em 1fr; gap: .6em; align-items: start; margin: .8em 0; }
+.none { color: #777; }
 figcaption .note { display: block; color: #555; font-size: .85em; }
 .big { font-size: 5em; line-height: 1.1; }
 .chartkey { break-inside: avoid; page-break-inside: avoid; border: 2px solid var(--case); border-radius: .4em;
@@ -67,6 +69,7 @@ ol li, ul li { margin: .3em 0; }
   .keyboard { padding: .3em; gap: .2em; }
   .cap { padding: .1em; min-height: 2.8em; font-size: .8em; }
   .tiles { grid-template-columns: repeat(auto-fill, minmax(6.5em, 1fr)); }
+  .form { grid-template-columns: 6.5em 1fr; }
   .facts { grid-template-columns: 1fr; }
   .big { font-size: 3.5em; }
   img.part { width: 44px; height: 45px; margin-right: .1em; }

@@ -11,6 +11,7 @@
 #include "support/tempprogramfolder.h"
 
 #include <QFile>
+#include <QHash>
 #include <QImage>
 #include <QSet>
 #include <gtest/gtest.h>
@@ -161,6 +162,32 @@ TEST_F(Zg2Test, CoversTheMostFrequentCharacters) {
     EXPECT_EQ(std::count_if(items().cbegin(), items().cbegin() + 300,
                             [&](const Item& i) { return first500.contains(i.character); }),
               300);
+}
+
+// zg2forms.txt names the chart form of the item's key that each item paints, in list order.
+TEST_F(Zg2Test, FormsAreChartFormsOfTheItemsKeyInListOrder) {
+    QHash<QString, qsizetype> itemIndex;
+    for (qsizetype n = 0; n < qsizetype(items().size()); ++n)
+        itemIndex.insert(items()[n].character + QString::number(items()[n].part), n);
+    QSet<QString> names;
+    for (const datagen::Radical& r : datagen::loadRadicalTable(
+             test::sourceDir() + QStringLiteral("/tools/datagen/radicals.tsv")))
+        names.insert(r.name);
+    const QStringList lines =
+        QString::fromUtf8(readBytes(dataFile(QStringLiteral("zg2forms.txt")))).split(u'\n');
+    ASSERT_EQ(lines.last(), QString());
+    qsizetype previous = -1;
+    for (const QString& line : lines.first(lines.size() - 1)) {
+        const QStringList cells = line.split(u'\t');
+        ASSERT_EQ(cells.size(), 3) << line.toStdString();
+        const qsizetype n = itemIndex.value(cells[0] + cells[1], -1);
+        ASSERT_GT(n, previous) << line.toStdString() << ": not an item, or out of order";
+        previous = n;
+        EXPECT_TRUE(names.contains(cells[2])) << line.toStdString();
+        EXPECT_EQ(cells[2].front(), items()[n].key) << line.toStdString();
+    }
+    // Share of items whose form is known, in per cent: it must not drop.
+    EXPECT_GE((lines.size() - 1) * 100 / qsizetype(items().size()), 59);
 }
 
 TEST_F(Zg2Test, KeyIsTheFullCodesLetterOfThePart) {

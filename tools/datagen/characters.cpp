@@ -1,5 +1,6 @@
-// The characters half of the shipped data: zg2.txt (radicals in characters), the character
-// pictures bmp/<character>.bmp and the code database wwbb11.dat, plus a review sheet.
+// The characters half of the shipped data: zg2.txt (radicals in characters), zg2forms.txt (the
+// chart form each item paints), the character pictures bmp/<character>.bmp and the code database
+// wwbb11.dat, plus a review sheet.
 #include "charpicture.h"
 #include "codefile.h"
 #include "codetable.h"
@@ -131,8 +132,8 @@ void writeSheet(const QString& path, const QList<Item>& items,
 using namespace datagen;
 
 DATAGEN_COMMAND(characters, "characters",
-                "<radicals.tsv> <data-folder> [review-folder]: zg2.txt, character pictures, "
-                "wwbb11.dat") {
+                "<radicals.tsv> <data-folder> [review-folder]: zg2.txt, zg2forms.txt, character "
+                "pictures, wwbb11.dat") {
     if (args.size() < 2) {
         QTextStream(stderr)
             << "usage: datagen characters <radicals.tsv> <data-folder> [review-folder]\n";
@@ -251,6 +252,23 @@ DATAGEN_COMMAND(characters, "characters",
     data.mkpath(QStringLiteral("bmp"));
     writeFile(data.filePath(QStringLiteral("zg2.txt")), *listBytes);
 
+    // The form of the key each item paints, where exactly one form has the part's shape.
+    QString forms;
+    int knownForms = 0;
+    int formsSeveral = 0;
+    for (const Item& i : items) {
+        const Drilled* d = byChar.value(i.character);
+        const QStringList names =
+            segmenter.formsOf(*strokeData.load(i.character), partStrokes(d->split, i.part), i.key);
+        formsSeveral += names.size() > 1 ? 1 : 0;
+        if (names.size() != 1)
+            continue;
+        forms += i.character + QLatin1Char('\t') + QString::number(i.part) + QLatin1Char('\t') +
+                 names.front() + QLatin1Char('\n');
+        ++knownForms;
+    }
+    writeFile(data.filePath(QStringLiteral("zg2forms.txt")), forms.toUtf8());
+
     // Character pictures have one-character names; radical pictures have three. Remove the
     // character pictures of an earlier run first so none is left behind.
     QDir bmp(data.filePath(QStringLiteral("bmp")));
@@ -312,6 +330,9 @@ DATAGEN_COMMAND(characters, "characters",
         out << "  left out, " << why << ": " << n << "\n";
     out << "items: " << items.size() << "; per part 1-4: " << perPart[1] << " " << perPart[2] << " "
         << perPart[3] << " " << perPart[4] << "\n";
+    out << "items with a known form: " << knownForms << " of " << items.size()
+        << " (several forms fit " << formsSeveral << ", none "
+        << items.size() - knownForms - formsSeveral << ")\n";
     out << "items per key:";
     for (const auto& [k, n] : perKey)
         out << " " << k << "=" << n;

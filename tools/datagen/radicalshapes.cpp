@@ -84,6 +84,7 @@ QList<RadicalShape> radicalShapes(const std::vector<Radical>& table, const Strok
         RadicalShape s;
         s.key = r.key.at(0);
         s.text = r.text;
+        s.name = r.name;
         s.medians = ch->medians.mid(first, last - first + 1);
         out.append(s);
     }
@@ -94,6 +95,9 @@ QList<RadicalShape> radicalShapes(const std::vector<Radical>& table, const Strok
         RadicalShape s;
         s.key = QLatin1Char(f.key);
         s.text = QString::fromUtf8(f.text);
+        for (const Radical& r : table)
+            if (r.key == QString(s.key) && r.text == s.text)
+                s.name = r.name;
         for (const int stroke : f.strokes)
             if (stroke >= 1 && stroke <= ch->count())
                 s.medians.append(ch->medians[stroke - 1]);

@@ -401,6 +401,20 @@ bool Segmenter::checkExplicit(const CharStrokes& strokes, const QString& code,
     return covered == strokes.count();
 }
 
+QStringList Segmenter::formsOf(const CharStrokes& strokes, const QList<int>& part,
+                               QChar key) const {
+    QList<QList<QPointF>> medians;
+    for (const int s : part)
+        if (s >= 0 && s < strokes.count())
+            medians.append(strokes.medians[s]);
+    QStringList names;
+    for (const RadicalShape& r : radicals_)
+        if (r.key == key && !r.name.isEmpty() && r.medians.size() == medians.size() &&
+            !names.contains(r.name) && strokesMatch(medians, 0, r))
+            names.append(r.name);
+    return names;
+}
+
 std::optional<Split> Segmenter::split(const CharStrokes& strokes, const QString& code) const {
     const QList<Split> all = candidates(strokes, code);
     int fewest = std::numeric_limits<int>::max();

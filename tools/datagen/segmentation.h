@@ -5,6 +5,7 @@
 #include <QList>
 #include <QPointF>
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 namespace datagen {
@@ -17,6 +18,7 @@ int strokeClass(const QList<QPointF>& median);
 struct RadicalShape {
     QChar key;
     QString text;
+    QString name; // picture name of its row of the chart
     QList<QList<QPointF>> medians;
 };
 
@@ -67,6 +69,8 @@ public:
     // four or more radicals, to a middle radical).
     bool checkExplicit(const CharStrokes& strokes, const QString& fullCode,
                        const QList<QList<int>>& parts, int radicalCount) const;
+    // Picture names of the forms of key whose shape the given strokes (0-based) have.
+    QStringList formsOf(const CharStrokes& strokes, const QList<int>& part, QChar key) const;
     // All part layouts that fit, before the fewest radicals are chosen (for diagnostics).
     QList<Split> candidates(const CharStrokes& strokes, const QString& fullCode) const;
 
