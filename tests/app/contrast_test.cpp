@@ -92,24 +92,19 @@ void checkWindow(QWidget* window, std::vector<Finding>& low) {
     const auto region = [&](QWidget* widget) {
         return QRect(widget->mapTo(window, QPoint(0, 0)), widget->size());
     };
-    for (QLabel* label : window->findChildren<QLabel*>()) {
-        const QString text = label->text();
-        if (!label->isVisible() || text.trimmed().isEmpty())
-            continue;
-        check(label, text,
-              textContrast(
-                  window, region(label), [&] { label->setText(QString()); },
-                  [&] { label->setText(text); }));
-    }
-    for (QAbstractButton* button : window->findChildren<QAbstractButton*>()) {
-        const QString text = button->text();
-        if (!button->isVisible() || text.trimmed().isEmpty())
-            continue;
-        check(button, text,
-              textContrast(
-                  window, region(button), [&] { button->setText(QString()); },
-                  [&] { button->setText(text); }));
-    }
+    // Labels and buttons: each text as the window shows it.
+    const auto checkTexts = [&](auto widgets) {
+        for (auto* widget : widgets) {
+            const QString text = widget->text();
+            if (widget->isVisible() && !text.trimmed().isEmpty())
+                check(widget, text,
+                      textContrast(
+                          window, region(widget), [&] { widget->setText(QString()); },
+                          [&] { widget->setText(text); }));
+        }
+    };
+    checkTexts(window->findChildren<QLabel*>());
+    checkTexts(window->findChildren<QAbstractButton*>());
     for (QLineEdit* edit : window->findChildren<QLineEdit*>()) {
         if (!edit->isVisible() || !window->rect().intersects(region(edit)))
             continue;
