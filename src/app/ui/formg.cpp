@@ -45,15 +45,19 @@ FatalError pictureError(const QString& path) {
                                           : QStringLiteral("找不到图片文件"));
 }
 
-// A picture the window cannot do without, at a scale; names the file when it is
-// missing or broken, as for the drill pictures.
-QImage programPicture(const ProgramFolder& folder, const QString& name, int scale) {
-    const QString path = folder.file(scaledPictureName(name, scale));
+// The picture at path; throws, naming the file, when it is missing or broken.
+QImage readPicture(const QString& path) {
     QImage picture;
     if (QFileInfo(path).isFile())
         picture.load(path);
     if (picture.isNull())
         throw pictureError(path);
+    return picture;
+}
+
+// A picture the window cannot do without, at a scale.
+QImage programPicture(const ProgramFolder& folder, const QString& name, int scale) {
+    QImage picture = readPicture(folder.file(scaledPictureName(name, scale)));
     picture.setDevicePixelRatio(scale);
     return picture;
 }
@@ -446,12 +450,9 @@ void Formg::loadSlotPicture(int slot) {
         folder_.file(scaledPictureName(QStringLiteral("bmp/%1.bmp").arg(name), scale));
     // A picture name never leads out of the picture folder.
     const bool plainName = !name.contains(u'/') && !name.contains(u'\\') && name != u"..";
-    QImage image;
-    if (plainName && QFileInfo(path).isFile())
-        image.load(path);
-    if (image.isNull())
-        throw plainName ? pictureError(path) : FatalError(path, QStringLiteral("找不到图片文件"));
-    slotImages_[slot] = image.convertToFormat(QImage::Format_RGB32);
+    if (!plainName)
+        throw FatalError(path, QStringLiteral("找不到图片文件"));
+    slotImages_[slot] = readPicture(path).convertToFormat(QImage::Format_RGB32);
     slotImages_[slot].setDevicePixelRatio(scale);
 }
 
