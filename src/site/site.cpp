@@ -25,27 +25,17 @@ std::optional<QByteArray> png(const QImage& image) {
     return bytes;
 }
 
-// The name under which an answer is kept: routes without a query.
+// The name under which an answer is kept: every page and picture that depends
+// on no query; none for lookups and error pages.
 QString keptName(const Request& request) {
     switch (request.route) {
-    case Route::Home:
-        return QStringLiteral("home");
-    case Route::Practice:
-        return QStringLiteral("practice");
-    case Route::LookupForm:
-        return QStringLiteral("lookup");
-    case Route::Tutorial:
-        return QStringLiteral("tutorial");
-    case Route::Chart:
-        return QStringLiteral("chart");
-    case Route::Style:
-        return QStringLiteral("style");
-    case Route::Key:
-        return QStringLiteral("key:") + request.key;
-    case Route::Picture:
-        return QStringLiteral("pic:") + request.picture;
-    default:
+    case Route::LookupResult:
+    case Route::NotFound:
+    case Route::BadRequest:
+    case Route::TooLong:
         return {};
+    default:
+        return QString::number(int(request.route)) + u':' + request.key + request.picture;
     }
 }
 
