@@ -97,6 +97,8 @@ void DrillEngine::startSingleRadicals() {
     slotIndex_ = 0;
     slotNo_ = 1;
     keytisi();
+    if (observer_)
+        observer_->drillStarted(DrillKind::SingleRadicals);
 }
 
 void DrillEngine::startRadicalsInCharacters() {
@@ -117,6 +119,8 @@ void DrillEngine::startRadicalsInCharacters() {
     slotIndex_ = 0;
     slotNo_ = 1;
     keytisi();
+    if (observer_)
+        observer_->drillStarted(DrillKind::RadicalsInCharacters);
 }
 
 void DrillEngine::fillSingleRadicals(bool wrap) {
@@ -127,7 +131,8 @@ void DrillEngine::fillSingleRadicals(bool wrap) {
         zgPos_ += 4;
         const QString item = takeItem(zgText_, zgPos_, 4);
         view_.Label1[i] = item.left(1);
-        host_.loadPicture(i, lastChars(item, 3));
+        slotPictures_[i] = lastChars(item, 3);
+        host_.loadPicture(i, slotPictures_[i]);
     }
 }
 
@@ -152,22 +157,45 @@ void DrillEngine::fillRadicalsInCharacters(bool wrap) {
 void DrillEngine::setText1(const QString& text) {
     if (view_.Text1 == text)
         return;
+    // A longer text is a key typed; the drill's own clearing and a Backspace are not.
+    const bool keyTyped = text.size() > view_.Text1.size();
     view_.Text1 = text;
-    check();
+    check(keyTyped);
 }
 
 void DrillEngine::text1Changed(const QString& text) {
     setText1(text);
 }
 
-void DrillEngine::check() {
+void DrillEngine::check(bool keyTyped) {
     // Only the last character typed counts. An empty box is always a wrong
     // answer, also before any list is loaded (when no key is expected).
     const QString last = view_.Text1.right(1);
-    if (!last.isEmpty() && last == view_.Label2)
+    const bool right = !last.isEmpty() && last == view_.Label2;
+    if (keyTyped)
+        reportJudged(right);
+    if (right)
         rightKey();
     else
         wrongKey();
+}
+
+void DrillEngine::reportJudged(bool right) {
+    if (!observer_ || view_.Label2.isEmpty() || slotIndex_ >= kSlotCount)
+        return;
+    JudgedKey key;
+    key.expected = view_.Label2.front();
+    key.typed = view_.Text1.back();
+    key.right = right;
+    if (mode_ == Mode::SingleRadicals) {
+        key.drill = DrillKind::SingleRadicals;
+        key.item = slotPictures_[slotIndex_];
+    } else {
+        key.drill = DrillKind::RadicalsInCharacters;
+        key.item = view_.Label6[slotIndex_];
+        key.part = view_.Label7[slotIndex_];
+    }
+    observer_->keyJudged(key);
 }
 
 void DrillEngine::rightKey() {
@@ -186,6 +214,8 @@ void DrillEngine::rightKey() {
         view_.Shape11Left += kSlotStep;
     }
 
+    if (groupDone && observer_)
+        observer_->groupFinished();
     if (groupDone) {
         if (mode_ == Mode::SingleRadicals) {
             fillSingleRadicals(true);

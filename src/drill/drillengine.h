@@ -1,5 +1,6 @@
 #pragma once
 
+#include "drill/judgedkey.h"
 #include "drill/keyhinttable.h"
 
 #include <QString>
@@ -94,6 +95,8 @@ public:
 
     // Marks the expected key of the current slot on the keyboard.
     void keytisi();
+    // Told of every key typed and judged; none by default. Not owned.
+    void setObserver(JudgedKeyObserver* observer) { observer_ = observer; }
     void setSlotNo(std::uint8_t slotNo) { slotNo_ = slotNo; }
 
     Mode mode() const { return mode_; }
@@ -117,7 +120,8 @@ private:
     void fillRadicalsInCharacters(bool wrap);
     // Text1 set from code: a change runs the check, nested, as typing does.
     void setText1(const QString& text);
-    void check();
+    void check(bool keyTyped);
+    void reportJudged(bool right);
     void rightKey();
     void wrongKey();
 
@@ -126,6 +130,8 @@ private:
     RandomSource& random_;
     Mode mode_ = Mode::SingleRadicals;
     DrillView view_;
+    JudgedKeyObserver* observer_ = nullptr;
+    std::array<QString, kSlotCount> slotPictures_; // picture name of each slot (mode 1)
     std::uint8_t slotNo_ = 0;
     std::uint8_t slotIndex_ = 0;
     QString zgText_;

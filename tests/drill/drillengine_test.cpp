@@ -672,3 +672,75 @@ TEST_F(CheckTest, KeytisiReadsTheSlotNumber) {
 }
 
 } // namespace
+
+namespace {
+
+using radiane::drill::DrillKind;
+using radiane::drill::JudgedKey;
+
+// Keeps what the drill reports, one line per event.
+class KeyLog : public radiane::drill::JudgedKeyObserver {
+public:
+    QStringList lines;
+    void drillStarted(DrillKind drill) override {
+        lines.append(QStringLiteral("start %1").arg(static_cast<int>(drill)));
+    }
+    void keyJudged(const JudgedKey& key) override {
+        lines.append(QStringLiteral("%1%2 %3>%4 %5")
+                         .arg(key.item, key.part, key.expected, key.typed,
+                              key.right ? QStringLiteral("right") : QStringLiteral("wrong")));
+    }
+    void groupFinished() override { lines.append(QStringLiteral("group")); }
+};
+
+struct ObserverCase {
+    const char* name;
+    Mode mode;
+    const char* keys; // '<' is the learner's Backspace
+    QStringList expected;
+};
+
+class ObserverTest : public DrillTest, public testing::WithParamInterface<ObserverCase> {};
+
+} // namespace
+
+// Every key the learner types is reported once, with the item it was asked for;
+// the drill's own clearing of the box and a Backspace are not keys.
+TEST_P(ObserverTest, ReportsEachTypedKey) {
+    const ObserverCase& c = GetParam();
+    KeyLog log;
+    engine.setObserver(&log);
+    start(c.mode, c.mode == Mode::SingleRadicals ? singleList(60) : charList(310), 0.0);
+    for (const char key : std::string(c.keys)) {
+        if (key == '<')
+            backspace();
+        else
+            type(QString(QChar(key)));
+    }
+    EXPECT_EQ(log.lines, c.expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Drill, ObserverTest,
+    testing::Values(ObserverCase{"RightKeyOfARadical",
+                                 Mode::SingleRadicals,
+                                 "g",
+                                 {"start 0", "一00 g>g right"}},
+                    ObserverCase{"WrongThenRight",
+                                 Mode::SingleRadicals,
+                                 "xg",
+                                 {"start 0", "一00 g>x wrong", "一00 g>g right"}},
+                    ObserverCase{"BackspaceIsNoKey",
+                                 Mode::SingleRadicals,
+                                 "x<g",
+                                 {"start 0", "一00 g>x wrong", "一00 g>g right"}},
+                    ObserverCase{"AGroupEndsAfterItsFifthRightKey",
+                                 Mode::SingleRadicals,
+                                 "gfdsa",
+                                 {"start 0", "一00 g>g right", "一01 f>f right", "一02 d>d right",
+                                  "一03 s>s right", "一04 a>a right", "group"}},
+                    ObserverCase{"CharacterAndPart",
+                                 Mode::RadicalsInCharacters,
+                                 "qg",
+                                 {"start 1", "一1 g>q wrong", "一1 g>g right"}}),
+    byName);

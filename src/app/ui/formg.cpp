@@ -116,6 +116,24 @@ void Formg::buildLayout() {
     Command3->setObjectName(QStringLiteral("Command3"));
     Command3->setGeometry(pxRect(1545, 260, 1035, 330));
 
+    const auto pathButton = [this](const QString& caption, const QString& name, const QString& tip,
+                                   int left) {
+        auto* button = new QPushButton(caption, Frame2);
+        button->setObjectName(name);
+        button->setToolTip(tip);
+        button->setGeometry(pxRect(left, 260, 900, 330));
+        return button;
+    };
+    progressButton = pathButton(QStringLiteral("进 度"), QStringLiteral("progressButton"),
+                                QStringLiteral("学习进度（F2）"), 9150);
+    practiceButton = pathButton(QStringLiteral("专 项"), QStringLiteral("practiceButton"),
+                                QStringLiteral("专项练习（F3）"), 10110);
+    codesButton = pathButton(QStringLiteral("编 码"), QStringLiteral("codesButton"),
+                             QStringLiteral("编码练习（F4）"), 11070);
+    connect(progressButton, &QPushButton::clicked, this, &Formg::progressRequested);
+    connect(practiceButton, &QPushButton::clicked, this, &Formg::practiceRequested);
+    connect(codesButton, &QPushButton::clicked, this, &Formg::codesRequested);
+
     Option1 = new QRadioButton(QStringLiteral("单个字根图"), this);
     Option1->setObjectName(QStringLiteral("Option1"));
     Option1->setGeometry(pxRect(3960, 90, 1700, 240));
@@ -198,7 +216,10 @@ void Formg::buildLayout() {
     // The answer box comes first in the tab order.
     setTabOrder(Text1, Command2);
     setTabOrder(Command2, Command3);
-    setTabOrder(Command3, Option1);
+    setTabOrder(Command3, progressButton);
+    setTabOrder(progressButton, practiceButton);
+    setTabOrder(practiceButton, codesButton);
+    setTabOrder(codesButton, Option1);
     setTabOrder(Option1, Option2);
 }
 
@@ -323,8 +344,22 @@ void Formg::mousePressEvent(QMouseEvent* event) {
 
 bool Formg::eventFilter(QObject* watched, QEvent* event) {
     if (watched == Text1 && event->type() == QEvent::KeyRelease) {
-        if (static_cast<QKeyEvent*>(event)->key() == Qt::Key_F1)
+        switch (static_cast<QKeyEvent*>(event)->key()) {
+        case Qt::Key_F1:
             showChart();
+            break;
+        case Qt::Key_F2:
+            emit progressRequested();
+            break;
+        case Qt::Key_F3:
+            emit practiceRequested();
+            break;
+        case Qt::Key_F4:
+            emit codesRequested();
+            break;
+        default:
+            break;
+        }
         return false;
     }
     return QWidget::eventFilter(watched, event);

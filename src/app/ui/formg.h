@@ -57,6 +57,11 @@ public:
     QFrame* Frame2 = nullptr;
     QPushButton* Command2 = nullptr; // "换 肤"
     QPushButton* Command3 = nullptr; // "关 于"
+    // The learner's path, right of the mode choice; each asks the app to open
+    // its window through a signal (also F2, F3, F4).
+    QPushButton* progressButton = nullptr; // "进 度"
+    QPushButton* practiceButton = nullptr; // "专 项"
+    QPushButton* codesButton = nullptr;    // "编 码"
     QRadioButton* Option1 = nullptr;
     QRadioButton* Option2 = nullptr;
     QLabel* Label4 = nullptr; // hint bar
@@ -84,6 +89,11 @@ public:
 
     // Panel toggle (click on Image1).
     void togglePanel();
+
+signals:
+    void progressRequested();
+    void practiceRequested();
+    void codesRequested();
 
 protected:
     bool event(QEvent* event) override;
