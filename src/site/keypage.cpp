@@ -137,7 +137,7 @@ QByteArray keyPage(SiteData& data, QChar key) {
         body += QStringLiteral("<p class=\"notice\">程序文件夹里缺少字根表 radicals.tsv。</p>");
     if (data.hasForms()) {
         body += radicalsWithExamples(data, key, zone, rows);
-        return htmlDocument(upper + QStringLiteral(" 键"), body);
+        return htmlDocument(upper + QStringLiteral(" 键"), body, data.unusableFiles());
     }
     body += QStringLiteral("<div class=\"tiles\">");
     for (const RadicalRow* row : rows)
@@ -154,7 +154,7 @@ QByteArray keyPage(SiteData& data, QChar key) {
     for (const Example& example : examples)
         body += exampleFigure(data, example);
     body += QStringLiteral("</div>");
-    return htmlDocument(upper + QStringLiteral(" 键"), body);
+    return htmlDocument(upper + QStringLiteral(" 键"), body, data.unusableFiles());
 }
 
 } // namespace radiane::site
