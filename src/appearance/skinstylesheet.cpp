@@ -188,15 +188,23 @@ std::optional<Bound> boundOf(const QString& property) {
 }
 
 // Why value breaks the bound of property; empty when it keeps to it.
-QString checkLengths(const QString& property, QString value, Bound bound) {
-    // Arguments of functions (colours, gradients) are no lengths.
-    static const QRegularExpression call(QStringLiteral("[\\w-]+\\([^)]*\\)"));
-    value.replace(call, QStringLiteral(" "));
+QString checkLengths(const QString& property, const QString& value, Bound bound) {
+    // Arguments of functions (colours, gradients, nested too) are no lengths.
+    QString outside;
+    int depth = 0;
+    for (const QChar c : value) {
+        if (c == u'(' || c == u')') {
+            depth = c == u'(' ? depth + 1 : std::max(depth - 1, 0);
+            outside += u' ';
+        } else if (depth == 0) {
+            outside += c;
+        }
+    }
     static const QRegularExpression length(
         QStringLiteral("(?<![\\w#.-])([+-]?(?:\\d+\\.?\\d*|\\.\\d+))([A-Za-z%]*)"));
     const double low = bound == Bound::MaxExtent ? kMinSkinMaxExtentPx : 0;
     const double high = bound == Bound::Spacing ? kMaxSkinSpacingPx : kMaxSkinExtentPx;
-    for (const QRegularExpressionMatch& m : length.globalMatch(value)) {
+    for (const QRegularExpressionMatch& m : length.globalMatch(outside)) {
         const QString unit = m.captured(2).toLower();
         if (!unit.isEmpty() && unit != u"px" && unit != u"pt")
             return QStringLiteral("“%1”的尺寸只能以 px 或 pt 为单位：%2")
