@@ -4,6 +4,7 @@
 #include <QStringList>
 #include <algorithm>
 #include <array>
+#include <initializer_list>
 #include <optional>
 #include <vector>
 
@@ -133,8 +134,8 @@ const QRegularExpression& compoundPattern() {
 bool allowedSelector(const QString& selector) {
     QString spaced = selector;
     spaced.replace(u'>', QStringLiteral(" > "));
-    const QStringList tokens =
-        spaced.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
+    static const QRegularExpression blanks(QStringLiteral("\\s+"));
+    const QStringList tokens = spaced.split(blanks, Qt::SkipEmptyParts);
     QString previousType;
     bool expectCompound = true;
     for (qsizetype k = 0; k < tokens.size(); ++k) {
@@ -179,10 +180,16 @@ std::optional<Bound> boundOf(const QString& property) {
         return Bound::Extent;
     if (property == u"max-width" || property == u"max-height")
         return Bound::MaxExtent;
-    static const QRegularExpression spacing(
-        QStringLiteral("^(padding|margin|border|outline|spacing|font)"));
-    static const QRegularExpression other(QStringLiteral("color|style|radius|image|family|weight"));
-    if (spacing.match(property).hasMatch() && !other.match(property).hasMatch())
+    auto startsWithAny = [&](std::initializer_list<const char16_t*> words) {
+        return std::any_of(words.begin(), words.end(),
+                           [&](const char16_t* word) { return property.startsWith(word); });
+    };
+    auto containsAny = [&](std::initializer_list<const char16_t*> words) {
+        return std::any_of(words.begin(), words.end(),
+                           [&](const char16_t* word) { return property.contains(word); });
+    };
+    if (startsWithAny({u"padding", u"margin", u"border", u"outline", u"spacing", u"font"}) &&
+        !containsAny({u"color", u"style", u"radius", u"image", u"family", u"weight"}))
         return Bound::Spacing;
     return std::nullopt;
 }
