@@ -124,8 +124,7 @@ TEST(SkinFormat, TakesWhatSkinsStyle) {
         "QDialog, QMessageBox { background: #2e343c; }",
         "QMessageBox QLabel { color: #e2e7ed; }",
         "QComboBox QAbstractItemView { border: 1px solid rgb(255, 0, 0); }",
-        "QFrame#Frame2 { background: qlineargradient(x1:0, y1:0, stop:0 #3b434d, stop:1 #2f363e); "
-        "}",
+        "QFrame#Frame2 { border: 2px solid qlineargradient(stop:0 rgb(9, 9, 99), stop:1 #f0f); }",
         "QRadioButton::indicator:checked, QPushButton:!hover { width: 12px; padding: 2px 12px; }",
         "QDialog > QPushButton { min-height: 800px; font-size: 36pt; max-width: 16px; }",
         "/* QLabel { } */ QToolTip { font-family: \"QLabel { width: 9999px }\"; }",
