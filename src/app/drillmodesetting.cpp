@@ -5,6 +5,7 @@
 namespace radiane::app {
 
 SetupRead readDrillMode(const ProgramFolder& folder) {
+    removeLeftoverWrites(folder.file(kSetupFile));
     const FieldRead read = readFirstField(folder.file(kSetupFile));
     switch (read.status) {
     case FieldRead::Status::Ok:

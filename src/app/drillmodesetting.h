@@ -20,7 +20,8 @@ struct SetupRead {
 };
 
 // A missing setup.txt, or one whose first field is empty, reads as "1": a first run
-// starts the single-radical drill and the close writes the file.
+// starts the single-radical drill and the close writes the file. Stale leftovers
+// of an interrupted write of setup.txt are removed first.
 SetupRead readDrillMode(const ProgramFolder& folder);
 
 // "1" while Option1 is selected, else "2"; one line, CR LF, replaced atomically.

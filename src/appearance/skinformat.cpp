@@ -1,11 +1,11 @@
 #include "appearance/skinformat.h"
 
-#include <QFile>
-#include <QFileInfo>
+#include "appearance/skinstylesheet.h"
+#include "common/regularfile.h"
+
 #include <QSet>
 #include <QStringDecoder>
 #include <QStringList>
-#include <algorithm>
 
 namespace radiane::appearance {
 
@@ -41,10 +41,6 @@ SkinParse refuse(QString reason) {
     return SkinParse{std::nullopt, std::move(reason)};
 }
 
-QString atLine(int line, const QString& what) {
-    return QStringLiteral("第 %1 行：%2").arg(line).arg(what);
-}
-
 int hexDigit(QChar c) {
     if (c >= u'0' && c <= u'9')
         return c.unicode() - u'0';
@@ -69,61 +65,6 @@ std::optional<std::uint32_t> parseColor(const QString& text) {
     return rgb;
 }
 
-// Checks that the style sheet is well formed as far as its structure goes:
-// closed comments and strings, balanced braces, and no outside resources: no
-// url(...), no escape that could spell one, no widget properties.
-QString checkStyleSheet(const QString& sheet, int firstLine) {
-    int line = firstLine;
-    int depth = 0;
-    int openLine = 0;
-    for (qsizetype i = 0; i < sheet.size(); ++i) {
-        const QChar c = sheet[i];
-        if (c == u'\n') {
-            ++line;
-        } else if (c == u'/' && i + 1 < sheet.size() && sheet[i + 1] == u'*') {
-            const qsizetype end = sheet.indexOf(QStringLiteral("*/"), i + 2);
-            if (end < 0)
-                return atLine(line, QStringLiteral("样式表中的注释没有结束（缺少 */）"));
-            line += int(sheet.mid(i, end - i).count(u'\n'));
-            i = end + 1;
-        } else if (c == u'\\') {
-            // An escape can spell anything, "\75rl(" for "url(" among them.
-            return atLine(line, QStringLiteral("样式表中不能有反斜杠（\\）"));
-        } else if (c == u'"' || c == u'\'') {
-            const qsizetype end = sheet.indexOf(c, i + 1);
-            const qsizetype eol = sheet.indexOf(u'\n', i + 1);
-            if (end < 0 || (eol >= 0 && eol < end))
-                return atLine(line, QStringLiteral("样式表中的字符串没有结束"));
-            // A string can carry a whole style sheet into a widget property.
-            const QStringView text = QStringView(sheet).mid(i + 1, end - i - 1);
-            if (text.contains(u'\\'))
-                return atLine(line, QStringLiteral("样式表中不能有反斜杠（\\）"));
-            if (text.contains(u"url(", Qt::CaseInsensitive))
-                return atLine(line, QStringLiteral("皮肤不能引用外部文件（url(...)）"));
-            i = end;
-        } else if (c == u'{') {
-            if (depth == 0)
-                openLine = line;
-            if (++depth > 1)
-                return atLine(line, QStringLiteral("样式表中的花括号不能嵌套"));
-        } else if (c == u'}') {
-            if (--depth < 0)
-                return atLine(line, QStringLiteral("样式表中多了一个“}”"));
-        } else if ((c == u'u' || c == u'U') &&
-                   sheet.mid(i, 4).compare(QStringLiteral("url("), Qt::CaseInsensitive) == 0) {
-            return atLine(line, QStringLiteral("皮肤不能引用外部文件（url(...)）"));
-        } else if ((c == u'q' || c == u'Q') &&
-                   sheet.mid(i, 10).compare(QStringLiteral("qproperty-"), Qt::CaseInsensitive) ==
-                       0) {
-            // Widget properties hold the drill's texts and pictures: not a skin's.
-            return atLine(line, QStringLiteral("皮肤不能设置控件属性（qproperty-…）"));
-        }
-    }
-    if (depth != 0)
-        return atLine(openLine, QStringLiteral("样式表中的“{”没有对应的“}”"));
-    return {};
-}
-
 } // namespace
 
 SkinParse parseSkin(QByteArrayView bytes) {
@@ -143,8 +84,9 @@ SkinParse parseSkin(QByteArrayView bytes) {
     if (header != QLatin1String(kSkinHeader)) {
         if (header.startsWith(QStringLiteral("RADIANE-SKIN ")))
             return refuse(
-                atLine(1, QStringLiteral("不支持的皮肤格式版本“%1”").arg(header.mid(13))));
-        return refuse(atLine(1, QStringLiteral("缺少文件头“%1”，不是皮肤文件").arg(kSkinHeader)));
+                atSkinLine(1, QStringLiteral("不支持的皮肤格式版本“%1”").arg(header.mid(13))));
+        return refuse(
+            atSkinLine(1, QStringLiteral("缺少文件头“%1”，不是皮肤文件").arg(kSkinHeader)));
     }
 
     SkinDescription skin;
@@ -156,23 +98,23 @@ SkinParse parseSkin(QByteArrayView bytes) {
             continue;
         if (line.compare(QLatin1String(kStyleSheetSection), Qt::CaseInsensitive) == 0) {
             skin.styleSheet = lines.mid(i + 1).join(u'\n');
-            if (const QString error = checkStyleSheet(skin.styleSheet, lineNo + 1);
+            if (const QString error = checkSkinStyleSheet(skin.styleSheet, lineNo + 1);
                 !error.isEmpty())
                 return refuse(error);
             break;
         }
         const qsizetype eq = line.indexOf(u'=');
         if (eq < 0)
-            return refuse(atLine(lineNo, QStringLiteral("应为“键 = 值”：%1").arg(line)));
+            return refuse(atSkinLine(lineNo, QStringLiteral("应为“键 = 值”：%1").arg(line)));
         const QString key = line.left(eq).trimmed().toLower();
         const QString value = line.mid(eq + 1).trimmed();
         if (seen.contains(key))
-            return refuse(atLine(lineNo, QStringLiteral("“%1”重复出现").arg(key)));
+            return refuse(atSkinLine(lineNo, QStringLiteral("“%1”重复出现").arg(key)));
         seen.insert(key);
 
         if (key == u"name") {
             if (value.isEmpty())
-                return refuse(atLine(lineNo, QStringLiteral("皮肤名称是空的")));
+                return refuse(atSkinLine(lineNo, QStringLiteral("皮肤名称是空的")));
             skin.name = value;
             continue;
         }
@@ -185,7 +127,7 @@ SkinParse parseSkin(QByteArrayView bytes) {
                 }
             }
             if (!known)
-                return refuse(atLine(lineNo, QStringLiteral("未知的窗口风格“%1”").arg(value)));
+                return refuse(atSkinLine(lineNo, QStringLiteral("未知的窗口风格“%1”").arg(value)));
             continue;
         }
         bool known = false;
@@ -193,14 +135,14 @@ SkinParse parseSkin(QByteArrayView bytes) {
             if (key == QLatin1String(entry.key)) {
                 const auto rgb = parseColor(value);
                 if (!rgb)
-                    return refuse(
-                        atLine(lineNo, QStringLiteral("颜色“%1”无效，应写作 #rrggbb").arg(value)));
+                    return refuse(atSkinLine(
+                        lineNo, QStringLiteral("颜色“%1”无效，应写作 #rrggbb").arg(value)));
                 skin.colors[static_cast<std::size_t>(entry.color)] = rgb;
                 known = true;
             }
         }
         if (!known)
-            return refuse(atLine(lineNo, QStringLiteral("未知的键“%1”").arg(key)));
+            return refuse(atSkinLine(lineNo, QStringLiteral("未知的键“%1”").arg(key)));
     }
 
     if (skin.name.isEmpty())
@@ -213,30 +155,12 @@ SkinParse parseSkin(QByteArrayView bytes) {
 }
 
 SkinParse loadSkinFile(const QString& path) {
-    const QFileInfo info(path);
-    if (path.isEmpty() || !info.exists())
+    const FileBytes read = readRegularFile(path, kMaxSkinFileBytes);
+    if (read.status == FileBytes::Status::Missing)
         return refuse(QStringLiteral("找不到皮肤文件"));
-    if (info.isDir())
-        return refuse(QStringLiteral("这是一个文件夹，不是皮肤文件"));
-    if (!info.isFile())
-        return refuse(QStringLiteral("这不是一个普通文件，不是皮肤文件"));
-    if (info.size() > kMaxSkinFileBytes)
-        return refuse(QStringLiteral("文件太大，不是皮肤文件"));
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return refuse(QStringLiteral("无法读取（%1）").arg(file.errorString()));
-    // In pieces: asking for the whole limit at once would allocate it every time.
-    QByteArray bytes;
-    while (bytes.size() <= kMaxSkinFileBytes) {
-        const QByteArray piece =
-            file.read(std::min<qint64>(16 * 1024, kMaxSkinFileBytes + 1 - bytes.size()));
-        if (piece.isEmpty())
-            break;
-        bytes += piece;
-    }
-    if (file.error() != QFileDevice::NoError)
-        return refuse(QStringLiteral("无法读取（%1）").arg(file.errorString()));
-    return parseSkin(bytes);
+    if (!read.ok())
+        return refuse(read.reason);
+    return parseSkin(read.bytes);
 }
 
 } // namespace radiane::appearance

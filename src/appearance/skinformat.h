@@ -21,7 +21,7 @@ namespace radiane::appearance {
 //
 // The header line must come first. Keys are case-insensitive and may appear
 // once each. The eight core colours are required, the others are derived by
-// the engine when absent. The style sheet may not load outside resources.
+// the engine when absent. What the style sheet may hold: skinstylesheet.h.
 
 enum class SkinColor {
     Window,

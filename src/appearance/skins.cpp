@@ -52,6 +52,7 @@ std::pair<QString, bool> Skins::pathFor(const QString& name) const {
 
 std::optional<QString> Skins::startup() {
     const QString face = faceFilePath();
+    removeLeftoverWrites(face);
     FieldRead read = readFirstField(face);
     // A face.txt with nothing in it is as good as none: start with the default.
     if (read.status == FieldRead::Status::Missing || read.status == FieldRead::Status::Empty) {

@@ -43,7 +43,8 @@ public:
     // skin. When the skin file exists but the engine refuses it, the program
     // runs without a skin, skinName becomes "取消皮肤.urf" and the returned
     // message says which file could not be used. Throws FatalError when
-    // face.txt cannot be written or read.
+    // face.txt cannot be written or read. Stale leftovers of an interrupted write
+    // of face.txt are removed first.
     std::optional<QString> startup();
 
     // Skin menu item with the given caption chosen.

@@ -2,25 +2,22 @@
 
 #include "chart/placement.h"
 #include "common/fatalerror.h"
+#include "common/picturefile.h"
 #include "common/picturescale.h"
 
-#include <QFileInfo>
-#include <QImageReader>
 #include <QPainter>
 
 namespace radiane::chart {
 
 QImage loadChartImage(const ProgramFolder& folder, int scale) {
     const QString path = folder.file(scaledPictureName(QString::fromLatin1(kChartFileName), scale));
-    if (!QFileInfo(path).isFile())
+    PictureRead read = readPictureFile(path);
+    if (read.status == FileBytes::Status::Missing)
         throw FatalError(path, QStringLiteral("找不到字根表图片"));
-    QImageReader reader(path);
-    QImage image = reader.read();
-    if (image.isNull())
-        throw FatalError(path,
-                         QStringLiteral("字根表图片无法读取（%1）").arg(reader.errorString()));
-    image.setDevicePixelRatio(scale);
-    return image;
+    if (!read.ok())
+        throw FatalError(path, read.reason);
+    read.image.setDevicePixelRatio(scale);
+    return std::move(read.image);
 }
 
 void paintChartPage(QPainter& painter, const QImage& chart, int dpiX, int dpiY) {

@@ -5,6 +5,9 @@
 
 namespace radiane {
 
+// "文件 <file>：<reason>": how the program names a file it cannot use, and why.
+QString fileMessage(const QString& file, const QString& reason);
+
 // A failure that ends the program: bad or missing outside data that the program
 // cannot run without. The window layer catches it at the event boundary, shows
 // message() and ends the process without writing anything back.

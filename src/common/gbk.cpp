@@ -25,8 +25,17 @@ bool readsAsUtf8Chinese(QByteArrayView bytes) {
     });
 }
 
+QString likelyEncodingOf(QByteArrayView bytes) {
+    if (bytes.startsWith("\xEF\xBB\xBF") || readsAsUtf8Chinese(bytes))
+        return QStringLiteral("UTF-8");
+    if (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF") || bytes.contains('\0'))
+        return QStringLiteral("UTF-16");
+    return {};
+}
+
 bool looksLikeGbkText(QByteArrayView bytes) {
-    return !decodeGbk(bytes).contains(QChar::ReplacementCharacter) && !readsAsUtf8Chinese(bytes);
+    return !decodeGbk(bytes).contains(QChar::ReplacementCharacter) &&
+           likelyEncodingOf(bytes).isEmpty();
 }
 
 std::optional<QByteArray> encodeGbk(const QString& text) {

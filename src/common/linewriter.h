@@ -14,4 +14,11 @@ struct WriteResult {
 // truncated or empty file behind.
 WriteResult writeLine(const QString& path, const QString& value);
 
+// A run killed between the two steps of writeLine leaves the new content beside
+// the file as "<name>.XXXXXX" (six letters or digits). Removes such leftovers
+// of path; one younger than kLeftoverAgeSeconds may be another run's write in
+// progress and stays.
+inline constexpr int kLeftoverAgeSeconds = 10;
+void removeLeftoverWrites(const QString& path);
+
 } // namespace radiane

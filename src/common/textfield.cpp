@@ -1,11 +1,7 @@
 #include "common/textfield.h"
 
 #include "common/gbk.h"
-
-#include <QFile>
-#include <QFileInfo>
-
-#include <algorithm>
+#include "common/regularfile.h"
 
 namespace radiane {
 
@@ -52,40 +48,26 @@ FieldRead firstFieldOfBytes(QByteArrayView bytes) {
 }
 
 FieldRead readFirstField(const QString& path, GbkCheck check) {
-    const QFileInfo info(path);
-    if (!info.exists())
-        return failure(FieldRead::Status::Missing, QStringLiteral("找不到文件"));
-    if (info.isDir())
-        return failure(FieldRead::Status::Unreadable, QStringLiteral("这是一个文件夹，不是文件"));
-    // A pipe or device would block the read or never end.
-    if (!info.isFile())
-        return failure(FieldRead::Status::Unreadable, QStringLiteral("这不是一个普通文件"));
-    if (info.size() > kMaxTextFileBytes)
-        return failure(FieldRead::Status::TooLarge, QStringLiteral("文件太大，不像是本程序的数据"));
-
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return failure(FieldRead::Status::Unreadable,
-                       QStringLiteral("无法读取（%1）").arg(file.errorString()));
-    // In pieces: asking for the whole limit at once would allocate it for every
-    // small settings file.
-    QByteArray bytes;
-    while (bytes.size() <= kMaxTextFileBytes) {
-        const QByteArray piece =
-            file.read(std::min<qint64>(64 * 1024, kMaxTextFileBytes + 1 - bytes.size()));
-        if (piece.isEmpty())
-            break;
-        bytes += piece;
+    const FileBytes read = readRegularFile(path, kMaxTextFileBytes);
+    switch (read.status) {
+    case FileBytes::Status::Ok:
+        break;
+    case FileBytes::Status::Missing:
+        return failure(FieldRead::Status::Missing, read.reason);
+    case FileBytes::Status::Unreadable:
+        return failure(FieldRead::Status::Unreadable, read.reason);
+    case FileBytes::Status::TooLarge:
+        return failure(FieldRead::Status::TooLarge, read.reason);
     }
-    if (file.error() != QFileDevice::NoError)
-        return failure(FieldRead::Status::Unreadable,
-                       QStringLiteral("无法读取（%1）").arg(file.errorString()));
-    if (check == GbkCheck::Strict && !looksLikeGbkText(bytes))
-        return failure(FieldRead::Status::NotGbk,
-                       readsAsUtf8Chinese(bytes)
-                           ? QStringLiteral("不是 GBK 编码的文本（看来是以 UTF-8 保存的）")
-                           : QStringLiteral("不是 GBK 编码的文本"));
-    return firstFieldOfBytes(bytes);
+    if (check == GbkCheck::Strict && !looksLikeGbkText(read.bytes)) {
+        const QString savedAs = likelyEncodingOf(read.bytes);
+        return failure(
+            FieldRead::Status::NotGbk,
+            savedAs.isEmpty()
+                ? QStringLiteral("不是 GBK 编码的文本")
+                : QStringLiteral("不是 GBK 编码的文本（看来是以 %1 保存的）").arg(savedAs));
+    }
+    return firstFieldOfBytes(read.bytes);
 }
 
 } // namespace radiane

@@ -1,6 +1,7 @@
 #include "lookup/codedatabase.h"
 
 #include "common/gbk.h"
+#include "common/regularfile.h"
 
 #include <QFileInfo>
 
@@ -57,24 +58,20 @@ CodeDatabase::OpenResult CodeDatabase::open(const QString& path) {
     if (!QFileInfo::exists(path)) {
         QFile create(path);
         if (!create.open(QIODevice::WriteOnly)) {
-            error_ = create.errorString();
+            error_ = QStringLiteral("无法创建（%1）").arg(create.errorString());
             return OpenResult::Failed;
         }
         create.close();
         result = OpenResult::CreatedEmpty;
     }
-    if (QFileInfo(path).isDir()) {
-        error_ = QStringLiteral("is a folder");
-        return OpenResult::Failed;
-    }
     // A pipe or device would block every read.
-    if (!QFileInfo(path).isFile()) {
-        error_ = QStringLiteral("is not a regular file");
+    if (const FileBytes refused = checkRegularFile(path); !refused.ok()) {
+        error_ = refused.reason;
         return OpenResult::Failed;
     }
     // Unbuffered: nothing of the file is kept between reads.
     if (!file_.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
-        error_ = file_.errorString();
+        error_ = QStringLiteral("无法读取（%1）").arg(file_.errorString());
         return OpenResult::Failed;
     }
     return result;

@@ -59,7 +59,7 @@ public:
     OpenResult open(const QString& path);
     void close();
     bool isOpen() const { return file_.isOpen(); }
-    // Why the last open failed.
+    // Why the last open failed, in the program's voice.
     QString errorString() const { return error_; }
 
     // File length / 302; a trailing partial record does not count.

@@ -37,7 +37,7 @@ QByteArray homePage(SiteData& data) {
                         .arg(keyAddress(key), QString(key.toUpper()), zoneNumber(key),
                              esc(verseOf(key)));
     body += QStringLiteral("</table>");
-    return htmlDocument(QStringLiteral("首页"), body);
+    return htmlDocument(QStringLiteral("首页"), body, data.unusableFiles());
 }
 
 QByteArray practicePage(SiteData& data) {
@@ -68,7 +68,7 @@ QByteArray practicePage(SiteData& data) {
             "href=\"/wbcx\">编码查询</a>看它的编码和拆字图。</li>"
             "</ol>")
             .arg(keys);
-    return htmlDocument(QStringLiteral("练习指南"), body);
+    return htmlDocument(QStringLiteral("练习指南"), body, data.unusableFiles());
 }
 
 QByteArray chartPage(SiteData& data) {
@@ -89,7 +89,7 @@ QByteArray chartPage(SiteData& data) {
             body += QStringLiteral("</div></section>");
         }
     body += QStringLiteral("</div>");
-    return htmlDocument(QStringLiteral("字根总表"), body);
+    return htmlDocument(QStringLiteral("字根总表"), body, data.unusableFiles());
 }
 
 } // namespace radiane::site

@@ -10,7 +10,8 @@ QString esc(const QString& text) {
     return escaped;
 }
 
-QByteArray htmlDocument(const QString& title, const QString& body) {
+QByteArray htmlDocument(const QString& title, const QString& body,
+                        const QStringList& unusableFiles) {
     QString page =
         QStringLiteral("<!DOCTYPE html>\n<html lang=\"zh-CN\"><head><meta charset=\"utf-8\">"
                        "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">"
@@ -20,6 +21,13 @@ QByteArray htmlDocument(const QString& title, const QString& body) {
                        "<a href=\"/wb\">练习指南</a><a href=\"/wbcx\">编码查询</a>"
                        "<a href=\"/chart\">字根总表</a></nav><main>")
             .arg(esc(title));
+    if (!unusableFiles.isEmpty()) {
+        page += QStringLiteral("<div class=\"notice\"><p>程序文件夹里有数据文件无法使用，本页因此"
+                               "不完整：</p><ul>");
+        for (const QString& message : unusableFiles)
+            page += QStringLiteral("<li>%1</li>").arg(esc(message));
+        page += QStringLiteral("</ul></div>");
+    }
     page += body;
     page +=
         QStringLiteral("</main><footer>Radiane 1.6 本机帮助 · 无需联网</footer></body></html>\n");

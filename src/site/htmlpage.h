@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QChar>
 #include <QString>
+#include <QStringList>
 
 namespace radiane::site {
 
@@ -10,8 +11,9 @@ namespace radiane::site {
 QString esc(const QString& text);
 
 // A whole page (UTF-8): head with title and style sheet, the site's navigation
-// bar, then body.
-QByteArray htmlDocument(const QString& title, const QString& body);
+// bar, the data files the page lacks (messages naming each file and why), then body.
+QByteArray htmlDocument(const QString& title, const QString& body,
+                        const QStringList& unusableFiles = {});
 
 // Stroke zone of a key: 1 横 (g f d s a), 2 竖 (h j k l m), 3 撇 (t r e w q),
 // 4 捺 (y u i o p), 5 折 (n b v c x); 0 for anything else.

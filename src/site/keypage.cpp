@@ -133,11 +133,13 @@ QByteArray keyPage(SiteData& data, QChar key) {
 
     const std::vector<const RadicalRow*> rows = data.radicalsOf(key);
     body += QStringLiteral("<h2>%1 键的字根（%2 个）</h2>").arg(upper).arg(rows.size());
-    if (rows.empty())
-        body += QStringLiteral("<p class=\"notice\">程序文件夹里缺少字根表 radicals.tsv。</p>");
+    // A table that could not be read is named at the top of the page.
+    if (rows.empty() && !data.radicals().empty())
+        body += QStringLiteral("<p class=\"notice\">字根表 radicals.tsv 里没有 %1 键的字根。</p>")
+                    .arg(upper);
     if (data.hasForms()) {
         body += radicalsWithExamples(data, key, zone, rows);
-        return htmlDocument(upper + QStringLiteral(" 键"), body);
+        return htmlDocument(upper + QStringLiteral(" 键"), body, data.unusableFiles());
     }
     body += QStringLiteral("<div class=\"tiles\">");
     for (const RadicalRow* row : rows)
@@ -154,7 +156,7 @@ QByteArray keyPage(SiteData& data, QChar key) {
     for (const Example& example : examples)
         body += exampleFigure(data, example);
     body += QStringLiteral("</div>");
-    return htmlDocument(upper + QStringLiteral(" 键"), body);
+    return htmlDocument(upper + QStringLiteral(" 键"), body, data.unusableFiles());
 }
 
 } // namespace radiane::site

@@ -53,7 +53,7 @@ QByteArray lookupResultPage(SiteData& data, const QString& character, bool* foun
                                  .arg(esc(character))
                                  .arg(data.characterCount()) +
                              lookupForm(character);
-        return htmlDocument(QStringLiteral("查无此字"), body);
+        return htmlDocument(QStringLiteral("查无此字"), body, data.unusableFiles());
     }
     QString body = QStringLiteral("<h1>“%1”的五笔编码</h1><div class=\"big\">%1</div>"
                                   "<dl class=\"facts\"><dt>全码</dt><dd>%2</dd>"
@@ -79,7 +79,7 @@ QByteArray lookupResultPage(SiteData& data, const QString& character, bool* foun
                                  "class=\"tiles\">") +
                       pictures + QStringLiteral("</div>");
     body += QStringLiteral("<h2>再查一个字</h2>") + lookupForm(QString());
-    return htmlDocument(character + QStringLiteral(" 的五笔编码"), body);
+    return htmlDocument(character + QStringLiteral(" 的五笔编码"), body, data.unusableFiles());
 }
 
 QByteArray errorPage(int status) {

@@ -1,11 +1,12 @@
 #include "site/sitedata.h"
 
-#include "common/gbk.h"
+#include "common/fatalerror.h"
+#include "common/picturefile.h"
+#include "common/regularfile.h"
 #include "common/textfield.h"
 #include "lookup/codelookup.h"
 
 #include <QDir>
-#include <QFile>
 #include <QSet>
 
 namespace radiane::site {
@@ -16,12 +17,8 @@ constexpr qint64 kMaxTableBytes = 1024 * 1024;
 
 // radicals.tsv: tab-separated, '#' starts a comment line. Columns: key, radical,
 // source, drawing, stroke count, picture name, note.
-std::vector<RadicalRow> readRadicals(const QString& path) {
+std::vector<RadicalRow> parseRadicals(const QString& text) {
     std::vector<RadicalRow> rows;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxTableBytes)
-        return rows;
-    const QString text = QString::fromUtf8(file.readAll());
     for (QStringView line : QStringView(text).split(u'\n')) {
         line = line.trimmed();
         if (line.isEmpty() || line.startsWith(u'#'))
@@ -36,12 +33,8 @@ std::vector<RadicalRow> readRadicals(const QString& path) {
 }
 
 // zg2.txt: items of three characters, <key><part><character>.
-QList<std::pair<QChar, Example>> readItems(const QString& path) {
+QList<std::pair<QChar, Example>> parseItems(const QString& list) {
     QList<std::pair<QChar, Example>> items;
-    const FieldRead read = readFirstField(path);
-    if (!read.ok())
-        return items;
-    const QString& list = read.value;
     for (qsizetype i = 0; i + 3 <= list.size(); i += 3) {
         const QChar key = list[i];
         const int part = list[i + 1].digitValue();
@@ -57,12 +50,8 @@ QString formKey(const QString& character, int part) {
 }
 
 // zg2forms.txt: UTF-8 lines of character, part and picture name, tab-separated.
-QHash<QString, QString> readForms(const QString& path) {
+QHash<QString, QString> parseForms(const QString& text) {
     QHash<QString, QString> forms;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxTableBytes)
-        return forms;
-    const QString text = QString::fromUtf8(file.readAll());
     for (QStringView line : QStringView(text).split(u'\n')) {
         const QList<QStringView> cells = line.trimmed().split(u'\t');
         if (cells.size() == 3 && cells[0].size() == 1 && cells[1].size() == 1)
@@ -70,6 +59,18 @@ QHash<QString, QString> readForms(const QString& path) {
                          cells[2].toString());
     }
     return forms;
+}
+
+// The UTF-8 text of a table; nothing, and the file named in unusable, when it
+// cannot be read. A missing optional table is no fault.
+std::optional<QString> readTable(const QString& path, QStringList& unusable,
+                                 bool optional = false) {
+    const FileBytes read = readRegularFile(path, kMaxTableBytes);
+    if (read.ok())
+        return QString::fromUtf8(read.bytes);
+    if (!(optional && read.status == FileBytes::Status::Missing))
+        unusable << fileMessage(path, read.reason);
+    return std::nullopt;
 }
 
 QString characterOf(const QString& paintedName, int* part) {
@@ -82,10 +83,23 @@ QString characterOf(const QString& paintedName, int* part) {
 
 } // namespace
 
-SiteData::SiteData(const ProgramFolder& folder)
-    : radicals_(readRadicals(folder.file(QStringLiteral("radicals.tsv")))),
-      items_(readItems(folder.file(QStringLiteral("zg2.txt")))),
-      forms_(readForms(folder.file(QStringLiteral("zg2forms.txt")))) {
+SiteData::SiteData(const ProgramFolder& folder) {
+    const QString radicals = folder.file(QStringLiteral("radicals.tsv"));
+    if (const auto text = readTable(radicals, unusableFiles_)) {
+        radicals_ = parseRadicals(*text);
+        if (radicals_.empty())
+            unusableFiles_ << fileMessage(radicals, QStringLiteral("里面没有一行字根"));
+    }
+    const QString list = folder.file(QStringLiteral("zg2.txt"));
+    if (const FieldRead read = readFirstField(list, GbkCheck::Strict); read.ok())
+        items_ = parseItems(read.value);
+    else
+        unusableFiles_ << fileMessage(list, read.reason);
+    // Without it the key pages list the drilled characters in one list.
+    if (const auto text =
+            readTable(folder.file(QStringLiteral("zg2forms.txt")), unusableFiles_, true))
+        forms_ = parseForms(*text);
+
     // The picture table: the radicals' pictures and the drilled characters' ones,
     // by the names the data give them (a file that is missing fails when read).
     const QDir pictures(folder.file(QStringLiteral("bmp")));
@@ -96,9 +110,12 @@ SiteData::SiteData(const ProgramFolder& folder)
         add(row.picture);
     for (const auto& item : items_)
         add(item.second.character);
-    const QString databasePath = folder.file(QStringLiteral("wwbb11.dat"));
-    if (QFileInfo(databasePath).isFile())
-        database_.open(databasePath);
+
+    const QString database = folder.file(QStringLiteral("wwbb11.dat"));
+    if (const FileBytes refused = checkRegularFile(database); !refused.ok())
+        unusableFiles_ << fileMessage(database, refused.reason);
+    else if (database_.open(database) == lookup::CodeDatabase::OpenResult::Failed)
+        unusableFiles_ << fileMessage(database, database_.errorString());
 }
 
 std::vector<const RadicalRow*> SiteData::radicalsOf(QChar key) const {
@@ -158,10 +175,11 @@ std::optional<QImage> SiteData::picture(const QString& name) {
     const QString file = pictureFiles_.value(character.isEmpty() ? name : character);
     if (file.isEmpty())
         return std::nullopt;
-    QImage image(file);
-    if (image.isNull())
+    // Only regular files, bounded: a pipe here would hang the server.
+    const PictureRead read = readPictureFile(file);
+    if (!read.ok())
         return std::nullopt;
-    image = image.convertToFormat(QImage::Format_RGB32);
+    QImage image = read.image.convertToFormat(QImage::Format_RGB32);
     if (!character.isEmpty() && database_.isOpen()) {
         lookup::CodeLookup painter(database_);
         painter.run(character, QString::number(part), image);

@@ -30,13 +30,16 @@ struct Example {
 };
 
 // The shipped data the help pages are made from, read from the program folder
-// once. Missing or unreadable files leave their part empty; the pages then say
-// that the data are missing instead of failing.
+// once. Missing or unreadable files leave their part empty and are named, with
+// the reason, by unusableFiles(); the pages show that instead of failing.
 class SiteData {
 public:
     explicit SiteData(const ProgramFolder& folder);
     SiteData(const SiteData&) = delete;
     SiteData& operator=(const SiteData&) = delete;
+
+    // "文件 <path>：<reason>" for each data file that could not be used.
+    const QStringList& unusableFiles() const { return unusableFiles_; }
 
     const std::vector<RadicalRow>& radicals() const { return radicals_; }
     std::vector<const RadicalRow*> radicalsOf(QChar key) const;
@@ -64,6 +67,7 @@ public:
     bool hasPicture(const QString& name) const;
 
 private:
+    QStringList unusableFiles_;
     std::vector<RadicalRow> radicals_;
     QList<std::pair<QChar, Example>> items_;
     QHash<QString, QString> forms_;        // character + part -> picture name

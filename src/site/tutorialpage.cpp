@@ -197,7 +197,7 @@ QByteArray tutorialPage(SiteData& data) {
                        "四字及以上取第一、二、三字和最后一字的第一码。</p><table><tr><th>词</th>"
                        "<th>各字全码</th><th>词码</th></tr>%1</table>")
             .arg(words);
-    return htmlDocument(QStringLiteral("五笔教程"), body);
+    return htmlDocument(QStringLiteral("五笔教程"), body, data.unusableFiles());
 }
 
 } // namespace radiane::site

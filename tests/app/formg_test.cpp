@@ -9,6 +9,7 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QStringEncoder>
 #include <QTest>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -247,7 +248,7 @@ TEST_F(FormgTest, SkinsLeaveTheDrillColoursAlone) {
 // A file the window needs that is missing, not a regular file, or not GBK ends
 // the program with a message naming that file and the reason; nothing blocks.
 TEST_F(FormgTest, UnusableFileEndsWithAMessageNamingIt) {
-    enum Change { Remove, Pipe, Utf8 };
+    enum Change { Remove, Pipe, Utf8, Utf8Bom, Utf16 };
     const struct {
         const char* file;
         Change change;
@@ -260,6 +261,13 @@ TEST_F(FormgTest, UnusableFileEndsWithAMessageNamingIt) {
         {"panel-folded.png", Remove, "1", u"panel-folded.png：找不到图片文件"_qs},
         {"zg.txt", Pipe, "1", u"zg.txt：这不是一个普通文件"_qs},
         {"zg2.txt", Utf8, "2", u"zg2.txt：不是 GBK 编码的文本（看来是以 UTF-8 保存的）"_qs},
+        {"zg.txt", Utf8Bom, "1",
+         QStringLiteral("zg.txt：不是 GBK 编码的文本（看来是以 UTF-8 保存的）")},
+        {"zg.txt", Utf16, "1",
+         QStringLiteral("zg.txt：不是 GBK 编码的文本（看来是以 UTF-16 保存的）")},
+        {"zg2.txt", Utf16, "2",
+         QStringLiteral("zg2.txt：不是 GBK 编码的文本（看来是以 UTF-16 保存的）")},
+        {"wwbb11.dat", Pipe, "2", QStringLiteral("wwbb11.dat：这不是一个普通文件")},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.file);
@@ -271,8 +279,14 @@ TEST_F(FormgTest, UnusableFileEndsWithAMessageNamingIt) {
         if (c.change == Pipe) {
             ASSERT_EQ(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
         }
-        if (c.change == Utf8)
-            folder.dir.write(QString::fromLatin1(c.file), decodeGbk(gbkText).toUtf8());
+        if (c.change == Utf8 || c.change == Utf8Bom)
+            folder.dir.write(QString::fromLatin1(c.file),
+                             (c.change == Utf8Bom ? "\xEF\xBB\xBF" : "") +
+                                 decodeGbk(gbkText).toUtf8());
+        if (c.change == Utf16) {
+            QStringEncoder utf16(QStringEncoder::Utf16LE, QStringEncoder::Flag::WriteBom);
+            folder.dir.write(QString::fromLatin1(c.file), utf16.encode(decodeGbk(gbkText)));
+        }
         failures.clear();
         Formg formg(folder.dir.folder(), random);
         app::guarded([&] { formg.load(); });

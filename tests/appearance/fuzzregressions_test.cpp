@@ -14,7 +14,7 @@ QByteArray skinWithSheetOf(qsizetype sheetBytes) {
     QByteArray text = "RADIANE-SKIN 1\nname = Long\nwindow = #eeeeee\nwindow-text = #000000\n"
                       "base = #ffffff\ntext = #000000\nbutton = #dddddd\nbutton-text = #000000\n"
                       "highlight = #3366cc\nhighlighted-text = #ffffff\n[style-sheet]\n";
-    text += "QLabel { color: #123456; }\n/*";
+    text += "QMenu  { color: #123456; }\n/*";
     text += QByteArray(sheetBytes - 32, 'x');
     text += "*/\n";
     return text;

@@ -83,6 +83,32 @@ TEST(SkinFormat, RefusesWhatIsNotASkinWithTheReason) {
          "qproperty"},
         {"not UTF-8", skinText("# \xff\xfe\n"), "UTF-8"},
         {"NUL byte", QByteArray("RADIANE-SKIN 1\n\0\n", 17), "空字符"},
+        // The sheet starts on line 13.
+        {"file name for a sheet", skinText({}, "file:///../../../../tmp/x.qss"), "file:"},
+        {"file name after blank lines", skinText({}, "\n \nFILE:///tmp/x.qss\n"), "第 15 行"},
+        {"file name after a BOM",
+         skinText({}, "\xEF\xBB\xBF"
+                      "file:///tmp/x.qss\n"),
+         "file:"},
+        {"labels", skinText({}, "QLabel { max-width: 0; max-height: 0; }\n"), "QLabel"},
+        {"every widget", skinText({}, "QWidget { background: #ff8000; }\n"), "QWidget"},
+        {"universal", skinText({}, "QMenu { }\n* { color: red; }\n"), "第 14 行"},
+        {"bare frame, labels too", skinText({}, "QFrame { border: none; }\n"), "QFrame"},
+        {"another frame", skinText({}, "QFrame#Picture5 { }\n"), "QFrame#Picture5"},
+        {"name alone", skinText({}, "#Frame2 { }\n"), "#Frame2"},
+        {"label in a dialog", skinText({}, "QDialog QLabel { }\n"), "QDialog QLabel"},
+        {"label below a button", skinText({}, "QPushButton > QLabel { }\n"), "QLabel"},
+        {"second of a list", skinText({}, "QMenu,\n  QLabel { }\n"), "第 14 行"},
+        {"attribute", skinText({}, "QPushButton[flat=\"true\"] { }\n"), "QPushButton["},
+        {"text after the rules", skinText({}, "QMenu { }\nQLabel\n"), "第 14 行"},
+        {"huge dialog", skinText({}, "QDialog { min-width: 30000px; }\n"), "min-width"},
+        {"huge in points", skinText({}, "QPushButton {\n height: 700pt; }\n"), "第 14 行"},
+        {"huge padding", skinText({}, "QMenu::item { padding: 4px 4px 4px 900px; }\n"), "900px"},
+        {"huge border", skinText({}, "QLineEdit { border: 200px solid #000; }\n"), "200px"},
+        {"huge font", skinText({}, "QPushButton { font: bold 500px; }\n"), "500px"},
+        {"other unit", skinText({}, "QPushButton { padding: 90em; }\n"), "px 或 pt"},
+        {"negative margin", skinText({}, "QMenu { margin: -5px; }\n"), "-5px"},
+        {"no room left", skinText({}, "QPushButton { max-width: 0; }\n"), "max-width"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.label);
@@ -90,6 +116,22 @@ TEST(SkinFormat, RefusesWhatIsNotASkinWithTheReason) {
         EXPECT_FALSE(parsed.ok());
         EXPECT_TRUE(parsed.error.contains(QString::fromUtf8(c.reasonPart)))
             << parsed.error.toStdString();
+    }
+}
+
+TEST(SkinFormat, TakesWhatSkinsStyle) {
+    const char* sheets[] = {
+        "QDialog, QMessageBox { background: #2e343c; }",
+        "QMessageBox QLabel { color: #e2e7ed; }",
+        "QComboBox QAbstractItemView { border: 1px solid rgb(255, 0, 0); }",
+        "QFrame#Frame2 { border: 2px solid qlineargradient(stop:0 rgb(9, 9, 99), stop:1 #f0f); }",
+        "QRadioButton::indicator:checked, QPushButton:!hover { width: 12px; padding: 2px 12px; }",
+        "QDialog > QPushButton { min-height: 800px; font-size: 36pt; max-width: 16px; }",
+        "/* QLabel { } */ QToolTip { font-family: \"QLabel { width: 9999px }\"; }",
+    };
+    for (const char* sheet : sheets) {
+        const SkinParse parsed = parseSkin(skinText({}, sheet));
+        EXPECT_TRUE(parsed.ok()) << sheet << ": " << parsed.error.toStdString();
     }
 }
 

@@ -3,8 +3,10 @@
 #include "common/fatalerror.h"
 #include "support/tempprogramfolder.h"
 
+#include <QFile>
 #include <QImage>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 using namespace radiane;
 using namespace radiane::chart;
@@ -62,14 +64,31 @@ TEST(PrintPlacement, SourceRegionCutsOnlyImagesBeyondIt) {
 }
 
 TEST(ChartImage, MissingOrBrokenFileEndsWithAMessage) {
-    test::TempProgramFolder folder;
-    try {
-        loadChartImage(folder.folder());
-        FAIL() << "no error for a missing chart";
-    } catch (const FatalError& e) {
-        EXPECT_TRUE(e.file().endsWith(QStringLiteral("/chart.png")));
-        EXPECT_TRUE(e.message().contains(QStringLiteral("找不到"))) << e.what();
+    enum Change { Remove, Pipe, Garbage };
+    const struct {
+        const char* name;
+        Change change;
+        const char* reason;
+    } cases[] = {
+        {"missing", Remove, "找不到字根表图片"},
+        {"a pipe, never read", Pipe, "这不是一个普通文件"},
+        {"not a picture", Garbage, "图片无法读取"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        test::TempProgramFolder folder;
+        const QString chart = folder.file(QStringLiteral("chart.png"));
+        if (c.change == Pipe) {
+            ASSERT_EQ(mkfifo(QFile::encodeName(chart).constData(), 0600), 0);
+        }
+        if (c.change == Garbage)
+            folder.write(QStringLiteral("chart.png"), "not a picture");
+        try {
+            loadChartImage(folder.folder());
+            ADD_FAILURE() << "no error";
+        } catch (const FatalError& e) {
+            EXPECT_EQ(e.file(), chart);
+            EXPECT_TRUE(e.message().contains(QString::fromUtf8(c.reason))) << e.what();
+        }
     }
-    folder.write(QStringLiteral("chart.png"), "not a picture");
-    EXPECT_THROW(loadChartImage(folder.folder()), FatalError);
 }

@@ -1,7 +1,11 @@
 #include "site/site.h"
+#include "support/tempprogramfolder.h"
 
 #include <QByteArray>
+#include <QDir>
+#include <QFile>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace radiane::site {
 namespace {
@@ -68,6 +72,57 @@ TEST(SiteRoutes, AnswerEachTarget) {
         EXPECT_EQ(response.status, c.status) << c.name;
         EXPECT_TRUE(response.body.contains(c.contains)) << c.name;
         EXPECT_FALSE(response.body.contains("<script")) << c.name;
+    }
+}
+
+// A data file that is missing or no regular file is named on the pages, with
+// the reason; nothing blocks on a pipe or reads a device without end.
+TEST(SiteRoutes, UnusableDataFilesAreNamed) {
+    enum Change { Remove, Pipe, DevZero, Oversized };
+    const struct {
+        const char* file;
+        Change change;
+        QByteArray target;
+        int status;
+        const char* contains;
+    } cases[] = {
+        {"radicals.tsv", Remove, "/wbwz/g.htm", 200, "radicals.tsv：找不到文件"},
+        {"radicals.tsv", Pipe, "/wbwz/g.htm", 200, "radicals.tsv：这不是一个普通文件"},
+        {"radicals.tsv", DevZero, "/", 200, "radicals.tsv：这不是一个普通文件"},
+        {"radicals.tsv", Oversized, "/chart", 200, "radicals.tsv：文件太大"},
+        {"zg2forms.txt", Pipe, "/wbwz/g.htm", 200, "zg2forms.txt：这不是一个普通文件"},
+        {"zg2.txt", Pipe, "/wbwz/g.htm", 200, "zg2.txt：这不是一个普通文件"},
+        {"wwbb11.dat", Pipe, "/wbcx/search.asp?searchtxt=%E5%87%B9", 404,
+         "wwbb11.dat：这不是一个普通文件"},
+        {"bmp/g01.bmp", Pipe, "/pic/g01.png", 404, "找不到这一页"},
+        {"bmp/g01.bmp", DevZero, "/pic/g01.png", 404, "找不到这一页"},
+    };
+    const QString program = test::builtProgramDir();
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.file);
+        test::TempProgramFolder folder;
+        QDir().mkpath(folder.file(QStringLiteral("bmp")));
+        for (const char* name :
+             {"radicals.tsv", "zg2.txt", "zg2forms.txt", "wwbb11.dat", "bmp/g01.bmp"})
+            ASSERT_TRUE(QFile::link(program + u'/' + QLatin1String(name),
+                                    folder.file(QLatin1String(name))));
+        const QString path = folder.file(QLatin1String(c.file));
+        QFile::remove(path);
+        if (c.change == Pipe) {
+            ASSERT_EQ(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        }
+        if (c.change == DevZero) {
+            ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), path));
+        }
+        if (c.change == Oversized) {
+            QFile big(path);
+            ASSERT_TRUE(big.open(QIODevice::WriteOnly) && big.resize(64 * 1024 * 1024));
+        }
+        Site site(folder.folder());
+        const Response response = site.respond("GET", c.target);
+        EXPECT_EQ(response.status, c.status);
+        EXPECT_TRUE(response.body.contains(QByteArray(c.contains)))
+            << response.body.left(2000).constData();
     }
 }
 

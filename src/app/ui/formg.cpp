@@ -4,6 +4,7 @@
 #include "app/ui/fatal.h"
 #include "chart/ui/form4.h"
 #include "common/linewriter.h"
+#include "common/picturefile.h"
 #include "common/picturescale.h"
 #include "common/twips.h"
 #include "lookup/ui/form16.h"
@@ -12,7 +13,6 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QCursor>
-#include <QFileInfo>
 #include <QFontMetrics>
 #include <QFrame>
 #include <QKeyEvent>
@@ -35,24 +35,12 @@ QFont songFont(double points, bool bold = false) {
     return font;
 }
 
-// Why the picture at path could not be loaded. Only regular files are read: a
-// pipe or device would block.
-FatalError pictureError(const QString& path) {
-    const QFileInfo info(path);
-    if (info.isFile())
-        return FatalError(path, QStringLiteral("图片无法读取"));
-    return FatalError(path, info.exists() ? QStringLiteral("这不是一个普通文件")
-                                          : QStringLiteral("找不到图片文件"));
-}
-
 // The picture at path; throws, naming the file, when it is missing or broken.
 QImage readPicture(const QString& path) {
-    QImage picture;
-    if (QFileInfo(path).isFile())
-        picture.load(path);
-    if (picture.isNull())
-        throw pictureError(path);
-    return picture;
+    PictureRead read = readPictureFile(path);
+    if (!read.ok())
+        throw FatalError(path, read.reason);
+    return std::move(read.image);
 }
 
 // A picture the window cannot do without, at a scale.
@@ -261,11 +249,10 @@ void Formg::load() {
         throw FatalError(folder_.file(kSetupFile), *setup.failure);
     Label8 = setup.Label8;
 
-    // A missing database is created empty; one that cannot be opened holds no
-    // records, so lookups miss and nothing is painted.
-    if (database_.open(folder_.file(QStringLiteral("wwbb11.dat"))) ==
-        lookup::CodeDatabase::OpenResult::Failed)
-        qWarning("radiane: %s", qPrintable(database_.errorString()));
+    // A missing database is created empty: lookups miss and nothing is painted.
+    const QString database = folder_.file(QStringLiteral("wwbb11.dat"));
+    if (database_.open(database) == lookup::CodeDatabase::OpenResult::Failed)
+        throw FatalError(database, database_.errorString());
 
     SizeLimit1->setFormhwnd(this);
     SizeLimit1->setEnabled(true);

@@ -1,5 +1,7 @@
 #include "appearance/ui/skinengine.h"
 
+#include "appearance/skinstylesheet.h"
+
 #include <QApplication>
 #include <QStyle>
 #include <QStyleFactory>
@@ -93,7 +95,7 @@ void SkinEngine::apply(const SkinDescription& skin) {
     // Style first: a new style resets the palette to its own.
     setStyle(skin.style);
     QApplication::setPalette(paletteOf(skin));
-    qApp->setStyleSheet(skin.styleSheet);
+    qApp->setStyleSheet(styleSheetForQt(skin.styleSheet));
     currentSkin_ = skin.name;
 }
 
