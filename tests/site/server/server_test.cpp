@@ -7,9 +7,9 @@
 #include <QProcess>
 #include <QTcpSocket>
 #include <QThread>
-#include <functional>
 #include <gtest/gtest.h>
 #include <memory>
+#include <string>
 #include <sys/resource.h>
 #include <sys/socket.h>
 #include <vector>
@@ -17,104 +17,66 @@
 namespace {
 
 constexpr int kIdleMs = 3000;
+using Socket = std::unique_ptr<QTcpSocket>;
 
-// The server host with the desktop's usual limit of 1,024 descriptors.
-class ServerProcess {
-public:
+// The server host, with the desktop's usual limit of 1,024 descriptors.
+struct ServerProcess {
     ServerProcess() {
-        process_.setChildProcessModifier([] {
+        process.setChildProcessModifier([] {
             const rlimit desktop{1024, 1024};
             setrlimit(RLIMIT_NOFILE, &desktop);
         });
-        process_.start(QStringLiteral(SERVER_HOST),
-                       {qEnvironmentVariable("RADIANE_PROGRAM_DIR"), QString::number(kIdleMs)});
-        process_.waitForReadyRead(20000);
-        port_ = process_.readLine().trimmed().toUShort();
+        process.start(QStringLiteral(SERVER_HOST),
+                      {qEnvironmentVariable("RADIANE_PROGRAM_DIR"), QString::number(kIdleMs)});
+        process.waitForReadyRead(20000);
+        port = process.readLine().trimmed().toUShort();
     }
-    ~ServerProcess() {
-        process_.kill();
-        process_.waitForFinished();
+    ~ServerProcess() { process.kill(), process.waitForFinished(); }
+    QString proc(const char* name) const {
+        return QStringLiteral("/proc/%1/%2").arg(process.processId()).arg(name);
     }
-    quint16 port() const { return port_; }
-    bool running() const { return process_.state() == QProcess::Running; }
     // A "kB" line of /proc/<pid>/status, such as VmHWM (peak resident memory).
-    qint64 statusKb(QByteArrayView name) const {
-        QFile status(QStringLiteral("/proc/%1/status").arg(process_.processId()));
-        if (!status.open(QIODevice::ReadOnly))
-            return -1;
-        for (const QByteArray& line : status.readAll().split('\n'))
-            if (line.startsWith(name.toByteArray() + ':'))
-                return line.mid(name.size() + 1).trimmed().split(' ').front().toLongLong();
-        return -1;
+    qint64 statusKb(const QByteArray& name) const {
+        QFile status(proc("status"));
+        status.open(QIODevice::ReadOnly);
+        const QByteArray text = status.readAll();
+        const qsizetype at = text.indexOf("\n" + name + ':') + name.size() + 2;
+        return text.mid(at, text.indexOf("kB", at) - at).trimmed().toLongLong();
     }
-    qsizetype descriptors() const {
-        return QDir(QStringLiteral("/proc/%1/fd").arg(process_.processId()))
-            .entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot)
-            .size();
-    }
-
-private:
-    QProcess process_;
-    quint16 port_ = 0;
+    QProcess process;
+    quint16 port = 0;
 };
 
 QByteArray get(const QByteArray& target, const QByteArray& fields = "Host: a\r\n") {
     return "GET " + target + " HTTP/1.1\r\n" + fields + "\r\n";
 }
 
-// Whether bytes begin with a whole answer: its head and Content-Length bytes.
-bool whole(const QByteArray& bytes) {
-    const qsizetype end = bytes.indexOf("\r\n\r\n");
-    if (end < 0)
-        return false;
-    const QByteArray head = bytes.first(end).toLower();
-    const qsizetype at = head.indexOf("\r\ncontent-length:");
-    const qsizetype lineEnd = head.indexOf('\r', at + 2);
-    const qint64 length = at < 0
-                              ? 0
-                              : head.mid(at + 17, (lineEnd < 0 ? head.size() : lineEnd) - at - 17)
-                                    .trimmed()
-                                    .toLongLong();
-    return bytes.size() >= end + 4 + length;
-}
-
-int statusOf(const QByteArray& bytes) {
-    return bytes.startsWith("HTTP/1.1 ") ? bytes.mid(9, 3).toInt() : 0;
-}
-
-std::unique_ptr<QTcpSocket> connectTo(quint16 port) {
-    auto socket = std::make_unique<QTcpSocket>();
+Socket connectTo(quint16 port) {
+    Socket socket = std::make_unique<QTcpSocket>();
     socket->connectToHost(QHostAddress::LocalHost, port);
     socket->waitForConnected(5000);
     return socket;
 }
 
-// Reads until a whole answer is in, the server closes, or five seconds pass.
+// Reads one answer (head and Content-Length bytes) or what comes before the
+// server closes, for at most five seconds.
 QByteArray readAnswer(QTcpSocket& socket) {
     QByteArray bytes;
     const QDeadlineTimer deadline(5000);
-    while (!whole(bytes) && !deadline.hasExpired()) {
-        if (socket.state() != QAbstractSocket::ConnectedState && socket.bytesAvailable() == 0)
-            break;
+    while (!deadline.hasExpired() &&
+           (socket.bytesAvailable() > 0 || socket.state() == QAbstractSocket::ConnectedState)) {
         socket.waitForReadyRead(50);
         bytes += socket.readAll();
+        const qsizetype end = bytes.indexOf("\r\n\r\n");
+        const qsizetype at = bytes.toLower().indexOf("\r\ncontent-length:");
+        if (end >= 0 && at >= 0 && bytes.size() >= end + 4 + bytes.mid(at + 17, 12).toLongLong())
+            break;
     }
     return bytes;
 }
 
-// Sends prefix and then filler, up to total bytes, until the server answers or
-// closes; the status it answers.
-int stream(quint16 port, const QByteArray& prefix, qint64 total) {
-    const std::unique_ptr<QTcpSocket> socket = connectTo(port);
-    socket->write(prefix);
-    const QByteArray chunk(64 * 1024, 'a');
-    for (qint64 sent = 0; sent < total && socket->state() == QAbstractSocket::ConnectedState &&
-                          socket->bytesAvailable() == 0;
-         sent += chunk.size()) {
-        socket->write(chunk);
-        socket->waitForBytesWritten(2000);
-    }
-    return statusOf(readAnswer(*socket));
+int statusOf(const QByteArray& answer) {
+    return answer.startsWith("HTTP/1.1 ") ? answer.mid(9, 3).toInt() : 0;
 }
 
 enum class Ending { Open, Closed, ClosedWhenIdle };
@@ -128,19 +90,17 @@ TEST(SiteServer, AnswersEachRequestAndClosesWhenItShould) {
         QByteArray contains = {};
         bool halfClose = false;
     };
-    const QByteArray tlsHello =
-        QByteArray::fromHex("160301020001000200fc0303") + QByteArray(32, 'r');
+    const QByteArray close("Host: a\r\nConnection: close\r\n");
     const Case cases[] = {
         {"a page, connection kept", get("/"), 200, Ending::Open, "Radiane 五笔字根帮助"},
-        {"Connection: close", get("/", "Host: a\r\nConnection: close\r\n"), 200, Ending::Closed},
+        {"Connection: close", get("/", close), 200, Ending::Closed},
         {"close among options", get("/", "Host: a\r\nConnection: keep-alive, Close\r\n"), 200,
          Ending::Closed},
         {"HTTP/1.0", "GET / HTTP/1.0\r\n\r\n", 200, Ending::Closed},
         {"HTTP/1.0 asking to keep alive", "GET / HTTP/1.0\r\nConnection: keep-alive\r\n\r\n", 200,
          Ending::Closed},
         {"half-closed after the request", get("/wb"), 200, Ending::Closed, {}, true},
-        {"pipelined, the last closing", get("/wb") + get("/", "Host: a\r\nConnection: close\r\n"),
-         200, Ending::Closed},
+        {"pipelined, the last closing", get("/wb") + get("/", close), 200, Ending::Closed},
         {"broken escape reaches the decoder", get("/wb%zz"), 400, Ending::Open, "地址无法识别"},
         {"raw GBK bytes in the query", get("/wbcx/search.asp?searchtxt=\xb0\xdd"), 200,
          Ending::Open, "“拜”的五笔编码"},
@@ -164,88 +124,92 @@ TEST(SiteServer, AnswersEachRequestAndClosesWhenItShould) {
          Ending::Closed},
         {"chunked GET", get("/", "Host: a\r\nTransfer-Encoding: chunked\r\n") + "0\r\n\r\n", 413,
          Ending::Closed},
-        {"TLS hello", tlsHello, 400, Ending::Closed},
+        {"TLS hello", QByteArray::fromHex("160301020001000200fc0303") + QByteArray(32, 'r'), 400,
+         Ending::Closed},
         {"nothing sent", "", 0, Ending::ClosedWhenIdle},
         {"head never finished", "GET / HTTP/1.1\r\nHost: a\r\n", 0, Ending::ClosedWhenIdle},
     };
     const ServerProcess server;
-    ASSERT_NE(server.port(), 0);
+    ASSERT_NE(server.port, 0);
     for (const Case& c : cases) {
-        const std::unique_ptr<QTcpSocket> socket = connectTo(server.port());
+        const Socket socket = connectTo(server.port);
         socket->write(c.request);
         socket->waitForBytesWritten(5000);
         if (c.halfClose)
             ::shutdown(int(socket->socketDescriptor()), SHUT_WR);
         const QByteArray answer = c.status != 0 ? readAnswer(*socket) : QByteArray();
         // Closing at once means well before the idle timeout.
+        const int wait = c.ending == Ending::Open     ? 300
+                         : c.ending == Ending::Closed ? kIdleMs / 2
+                                                      : kIdleMs * 2;
         const bool closed = socket->state() == QAbstractSocket::UnconnectedState ||
-                            socket->waitForDisconnected(c.ending == Ending::Open     ? 300
-                                                        : c.ending == Ending::Closed ? kIdleMs / 2
-                                                                                     : kIdleMs * 2);
+                            socket->waitForDisconnected(wait);
         EXPECT_EQ(statusOf(answer), c.status) << c.name;
         EXPECT_EQ(closed, c.ending != Ending::Open) << c.name;
         EXPECT_TRUE(answer.contains(c.contains)) << c.name;
     }
 }
 
+// Streams head, then filler up to 200 MB, until the server answers or closes.
+std::string streamed(quint16 port, const QByteArray& head) {
+    const Socket socket = connectTo(port);
+    socket->write(head);
+    const QByteArray chunk(64 * 1024, 'a');
+    for (int i = 0; i < 3200 && socket->state() == QAbstractSocket::ConnectedState &&
+                    socket->bytesAvailable() == 0;
+         ++i) {
+        socket->write(chunk);
+        socket->waitForBytesWritten(2000);
+    }
+    return std::to_string(statusOf(readAnswer(*socket)));
+}
+
+// 30,000 pipelined GETs (1.1 MB) whose answers are never read.
+std::string unread(quint16 port) {
+    const Socket socket = connectTo(port);
+    socket->write(get("/").repeated(30000));
+    for (const QDeadlineTimer deadline(kIdleMs);
+         socket->bytesToWrite() > 0 && !deadline.hasExpired();)
+        socket->waitForBytesWritten(100);
+    QThread::msleep(kIdleMs * 3 / 2);
+    const bool dropped = socket->state() == QAbstractSocket::UnconnectedState ||
+                         socket->waitForDisconnected(kIdleMs);
+    return dropped ? "dropped" : "kept";
+}
+
+// 1,030 idle connections, then a page and the server's open descriptors.
+std::string crowded(const ServerProcess& server) {
+    std::vector<Socket> idle;
+    for (int i = 0; i < 1030; ++i)
+        idle.push_back(connectTo(server.port));
+    const Socket socket = connectTo(server.port);
+    socket->write(get("/"));
+    const int status = statusOf(readAnswer(*socket));
+    const qsizetype open =
+        QDir(server.proc("fd")).entryList(QDir::System | QDir::NoDotAndDotDot).size();
+    return std::to_string(status) + (open < 100 ? ", few descriptors" : ", many descriptors");
+}
+
 TEST(SiteServer, StaysSmallAndServingUnderHostileClients) {
-    struct Load {
-        const char* name;
-        std::function<QString(const ServerProcess&)> run;
-        QString outcome;
-    };
-    constexpr qint64 k200MB = 200LL * 1024 * 1024;
-    const Load loads[] = {
-        {"200 MB header",
-         [&](const ServerProcess& s) {
-             return QString::number(stream(s.port(), "GET / HTTP/1.1\r\nHost: a\r\nX: ", k200MB));
-         },
-         "431"},
-        {"200 MB POST body",
-         [&](const ServerProcess& s) {
-             return QString::number(
-                 stream(s.port(), "POST / HTTP/1.1\r\nHost: a\r\nContent-Length: 209715200\r\n\r\n",
-                        k200MB));
-         },
-         "405"},
-        {"30,000 pipelined GETs never read",
-         [](const ServerProcess& s) {
-             const std::unique_ptr<QTcpSocket> socket = connectTo(s.port());
-             const QByteArray requests = get("/").repeated(30000);
-             socket->write(requests);
-             const QDeadlineTimer deadline(kIdleMs * 2);
-             while (socket->bytesToWrite() > 0 && !deadline.hasExpired())
-                 socket->waitForBytesWritten(100);
-             QThread::msleep(kIdleMs * 3 / 2); // reads nothing meanwhile
-             const bool dropped = socket->state() == QAbstractSocket::UnconnectedState ||
-                                  socket->waitForDisconnected(kIdleMs);
-             return QString(dropped ? "dropped" : "kept");
-         },
-         "dropped"},
-        {"1,030 idle connections, then a page",
-         [](const ServerProcess& s) {
-             std::vector<std::unique_ptr<QTcpSocket>> idle;
-             for (int i = 0; i < 1030; ++i)
-                 idle.push_back(connectTo(s.port()));
-             const std::unique_ptr<QTcpSocket> socket = connectTo(s.port());
-             socket->write(get("/"));
-             const int status = statusOf(readAnswer(*socket));
-             return QStringLiteral("%1, %2 descriptors")
-                 .arg(status)
-                 .arg(s.descriptors() < 100 ? "few" : "many");
-         },
-         "200, few descriptors"},
-    };
     const ServerProcess server;
-    ASSERT_NE(server.port(), 0);
+    ASSERT_NE(server.port, 0);
     const qint64 startKb = server.statusKb("VmRSS");
-    for (const Load& load : loads)
-        EXPECT_EQ(load.run(server), load.outcome) << load.name;
+    const std::pair<std::string, std::string> loads[] = {
+        {streamed(server.port, "GET / HTTP/1.1\r\nHost: a\r\nX: "), "431"},
+        {streamed(server.port, "POST / HTTP/1.1\r\nHost: a\r\nContent-Length: 209715200\r\n\r\n"),
+         "405"},
+        {unread(server.port), "dropped"},
+        {crowded(server), "200, few descriptors"},
+    };
+    for (const auto& [outcome, expected] : loads)
+        EXPECT_EQ(outcome, expected);
     const qint64 peakKb = server.statusKb("VmHWM");
     std::printf("server memory: %lld kB resident at start, %lld kB peak across the loads\n",
                 static_cast<long long>(startKb), static_cast<long long>(peakKb));
-    RecordProperty("peak_kb", QByteArray::number(peakKb).constData());
-    EXPECT_TRUE(server.running() && peakKb > 0 && peakKb < 150 * 1024) << peakKb << " kB";
+    // Unbounded, the unread answers alone took 120 MB.
+    EXPECT_TRUE(server.process.state() == QProcess::Running && peakKb > 0 &&
+                peakKb < startKb + 32 * 1024)
+        << peakKb << " kB";
 }
 
 } // namespace
