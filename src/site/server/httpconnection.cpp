@@ -93,7 +93,7 @@ void HttpConnection::serve() {
     if (finished_)
         return;
     if (closing_) {
-        socket_->readAll(); // what comes after the last answer is dropped
+        socket_->skip(socket_->bytesAvailable()); // what comes after the last answer is dropped
         return;
     }
     while (!closing_ && socket_->bytesToWrite() <= limits_.maxQueuedBytes) {

@@ -1,6 +1,5 @@
-// The help site's server alone in a process, for the socket tests: serves the
-// program folder given, with the idle timeout given in milliseconds, prints its
-// port and runs until killed.
+// The help site's server alone: serves the program folder given with the idle
+// timeout given (ms), prints its port and runs until killed.
 #include "site/server/siteserver.h"
 
 #include <QGuiApplication>
@@ -8,16 +7,12 @@
 
 int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);
-    if (argc != 3)
-        return 2;
     radiane::site::ServerLimits limits;
-    limits.idleTimeout = std::chrono::milliseconds(QByteArray(argv[2]).toInt());
+    limits.idleTimeout = std::chrono::milliseconds(QByteArray(argv[argc - 1]).toInt());
     radiane::site::SiteServer server(radiane::ProgramFolder(QString::fromLocal8Bit(argv[1])),
                                      nullptr, limits);
-    if (!server.listen()) {
-        std::fprintf(stderr, "%s\n", qPrintable(server.errorString()));
+    if (argc != 3 || !server.listen())
         return 1;
-    }
     std::printf("%u\n", unsigned(server.port()));
     std::fflush(stdout);
     return QGuiApplication::exec();
