@@ -4,6 +4,7 @@
 #include "site/server/sendingshutdown.h"
 #include "site/site.h"
 
+#include <QScopedValueRollback>
 #include <QTcpSocket>
 
 namespace radiane::site {
@@ -68,7 +69,7 @@ HttpConnection::HttpConnection(QTcpSocket* socket, Site& site, const ServerLimit
         touch();
         if (closing_ && socket_->bytesToWrite() == 0)
             stopSending();
-        else
+        else if (!closing_ && !serving_) // an answer's flush reports here while serving
             serve();
     });
     connect(socket_, &QTcpSocket::disconnected, this, &HttpConnection::finish);
@@ -96,7 +97,8 @@ void HttpConnection::serve() {
         socket_->skip(socket_->bytesAvailable()); // what comes after the last answer is dropped
         return;
     }
-    while (!closing_ && socket_->bytesToWrite() <= limits_.maxQueuedBytes) {
+    const QScopedValueRollback serving(serving_, true);
+    while (!closing_ && !finished_ && socket_->bytesToWrite() <= limits_.maxQueuedBytes) {
         while (buffer_.startsWith('\r') || buffer_.startsWith('\n'))
             buffer_.remove(0, 1);
         if (!canStartRequestLine(buffer_))
@@ -148,6 +150,10 @@ void HttpConnection::refuse(int status) {
 
 void HttpConnection::send(int status, const QByteArray& contentType, const QByteArray& body,
                           bool withBody, bool allow, bool closeAfter) {
+    if (closeAfter) {
+        closing_ = true; // before the flush below can report bytes written
+        buffer_.clear();
+    }
     QByteArray head = "HTTP/1.1 " + QByteArray::number(status) + ' ' + reasonPhrase(status) +
                       "\r\nContent-Type: " + contentType +
                       "\r\nContent-Length: " + QByteArray::number(body.size()) + "\r\n";
@@ -165,8 +171,6 @@ void HttpConnection::send(int status, const QByteArray& contentType, const QByte
 }
 
 void HttpConnection::closeAfterAnswer() {
-    closing_ = true;
-    buffer_.clear();
     idle_.start();
     if (socket_->bytesToWrite() == 0)
         stopSending();

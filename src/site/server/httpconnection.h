@@ -38,8 +38,9 @@ private:
     void refuse(int status);
     void send(int status, const QByteArray& contentType, const QByteArray& body, bool withBody,
               bool allow, bool closeAfter);
-    // After an answer that ends the connection: no more requests are read, and
-    // once the answer is out the sending half is shut and the rest dropped.
+    // After an answer that ends the connection (send() stops the reading of
+    // requests): once the answer is out, the sending half is shut and what the
+    // client still sends is dropped.
     void closeAfterAnswer();
     void stopSending();
     void finish();
@@ -50,6 +51,7 @@ private:
     ServerLimits limits_;
     QByteArray buffer_;
     bool closing_ = false;
+    bool serving_ = false;
     bool stopped_ = false;
     bool finished_ = false;
     QTimer idle_;
