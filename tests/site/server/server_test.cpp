@@ -1,4 +1,4 @@
-// The help site's server in its own process, over sockets as the audits spoke to it.
+// The help site's server in its own process, over real sockets, hostile clients included.
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
