@@ -58,7 +58,7 @@ int firstClick() {
     QElapsedTimer clock;
     clock.start();
     radiane::app::BuiltInSite site(folder());
-    const QUrl opened = site.resolve(address);
+    const QUrl opened = site.resolve(address).address;
     const double started = clock.nsecsElapsed() / 1e9;
     get(static_cast<quint16>(opened.port()), opened.path().toUtf8(), false);
     std::printf("%.9f %.9f\n", clock.nsecsElapsed() / 1e9, started);
@@ -101,8 +101,8 @@ const char* const kRoutes[] = {
 
 void BM_WarmRoute(benchmark::State& state) {
     static radiane::app::BuiltInSite site(folder());
-    const auto port =
-        static_cast<quint16>(site.resolve(QUrl(QStringLiteral("http://127.0.0.1/"))).port());
+    const auto port = static_cast<quint16>(
+        site.resolve(QUrl(QStringLiteral("http://127.0.0.1/"))).address.port());
     const QByteArray target(kRoutes[state.range(0)]);
     state.SetLabel(target.toStdString());
     get(port, target, true);

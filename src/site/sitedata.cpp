@@ -77,8 +77,11 @@ QString characterOf(const QString& paintedName, int* part) {
     const qsizetype dash = paintedName.lastIndexOf(u'-');
     if (dash <= 0 || dash != paintedName.size() - 2)
         return {};
-    *part = paintedName.back().digitValue();
-    return *part >= 1 && *part <= 4 ? paintedName.first(dash) : QString();
+    const QChar digit = paintedName.back();
+    if (digit < u'1' || digit > u'4')
+        return {};
+    *part = digit.unicode() - u'0';
+    return paintedName.first(dash);
 }
 
 } // namespace
@@ -175,12 +178,18 @@ std::optional<QImage> SiteData::picture(const QString& name) {
     const QString file = pictureFiles_.value(character.isEmpty() ? name : character);
     if (file.isEmpty())
         return std::nullopt;
+    // A character's part is painted only where the code database has it.
+    if (!character.isEmpty()) {
+        const std::optional<lookup::CodeRecord> record = codes(character);
+        if (!record || record->seeds[part - 1].trimmed().isEmpty())
+            return std::nullopt;
+    }
     // Only regular files, bounded: a pipe here would hang the server.
     const PictureRead read = readPictureFile(file);
     if (!read.ok())
         return std::nullopt;
     QImage image = read.image.convertToFormat(QImage::Format_RGB32);
-    if (!character.isEmpty() && database_.isOpen()) {
+    if (!character.isEmpty()) {
         lookup::CodeLookup painter(database_);
         painter.run(character, QString::number(part), image);
     }

@@ -62,7 +62,8 @@ public:
 
     // A picture by name: "g01" (a radical), "夺" (a character), "夺-2" (the
     // character with its second radical painted black, as the drill paints it).
-    // Nothing for a name the picture table does not hold.
+    // Nothing for a name the picture table does not hold, nor for a part (an
+    // ASCII digit 1 to 4) the code database gives the character no fill points for.
     std::optional<QImage> picture(const QString& name);
     bool hasPicture(const QString& name) const;
 

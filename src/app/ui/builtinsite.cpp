@@ -1,10 +1,7 @@
 #include "app/ui/builtinsite.h"
 
-#include "lookup/ui/shellopen.h"
+#include "app/sitemoduleloader.h"
 #include "lookup/websettings.h"
-#include "site/server/sitemodule.h"
-
-#include <QLibrary>
 
 namespace radiane::app {
 
@@ -16,22 +13,18 @@ BuiltInSite::~BuiltInSite() {
     lookup::setAddressResolver({});
 }
 
-QUrl BuiltInSite::resolve(const QUrl& address) {
+lookup::ResolvedAddress BuiltInSite::resolve(const QUrl& address) {
     if (!lookup::isBuiltInSiteAddress(address))
-        return address;
+        return {address, {}};
     if (port_ == 0) {
-        // Never unloaded: the server lives on in the application object.
-        const auto start = reinterpret_cast<SiteStartFunction>(QLibrary::resolve(
-            folder_.file(QString::fromLatin1(kSiteModuleName)), kSiteStartSymbol));
-        const QString& path = folder_.path();
-        if (start)
-            port_ = start(reinterpret_cast<const char16_t*>(path.utf16()), path.size());
+        const SiteStart started = startSiteModule(folder_);
+        if (started.port == 0)
+            return {{}, started.failure};
+        port_ = started.port;
     }
-    if (port_ == 0)
-        return address; // without the module or a port it opens as it is, and leads nowhere
     QUrl resolved = address;
     resolved.setPort(port_);
-    return resolved;
+    return {resolved, {}};
 }
 
 } // namespace radiane::app

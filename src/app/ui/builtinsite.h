@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/programfolder.h"
+#include "lookup/ui/shellopen.h"
 
 #include <QUrl>
 
@@ -8,8 +9,9 @@ namespace radiane::app {
 
 // The help site the program serves itself. While this lives, opening one of the
 // built-in site's addresses loads the server module and starts its server (once)
-// and opens the address on its port; other addresses open as they are. The
-// server belongs to the application object and ends with it.
+// and opens the address on its port; when the module can't be loaded or its
+// server can't listen, the learner is told why instead. Other addresses open
+// as they are. The server belongs to the application object and ends with it.
 class BuiltInSite {
 public:
     explicit BuiltInSite(ProgramFolder folder);
@@ -17,7 +19,7 @@ public:
     BuiltInSite(const BuiltInSite&) = delete;
     BuiltInSite& operator=(const BuiltInSite&) = delete;
 
-    QUrl resolve(const QUrl& address);
+    lookup::ResolvedAddress resolve(const QUrl& address);
 
 private:
     ProgramFolder folder_;

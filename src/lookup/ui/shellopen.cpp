@@ -1,6 +1,7 @@
 #include "lookup/ui/shellopen.h"
 
 #include <QDesktopServices>
+#include <QMessageBox>
 
 namespace radiane::lookup {
 
@@ -18,10 +19,14 @@ void setAddressResolver(AddressResolver resolver) {
 }
 
 void shellOpen(QWidget* owner, const QUrl& address) {
-    // The desktop opens addresses on its own; it takes no owner window.
-    Q_UNUSED(owner);
     const AddressResolver& resolver = installedResolver();
-    QDesktopServices::openUrl(resolver ? resolver(address) : address);
+    const ResolvedAddress resolved = resolver ? resolver(address) : ResolvedAddress{address, {}};
+    if (!resolved.refusal.isEmpty()) {
+        QMessageBox::warning(owner, QStringLiteral("Radiane"), resolved.refusal);
+        return;
+    }
+    // The desktop opens addresses on its own; it takes no owner window.
+    QDesktopServices::openUrl(resolved.address);
 }
 
 } // namespace radiane::lookup

@@ -1,61 +1,48 @@
 #include "site/server/siteserver.h"
 
-#include <QHostAddress>
-#include <QHttpServerRequest>
-#include <QHttpServerResponder>
+#include "site/server/httpconnection.h"
+
+#include <QTcpSocket>
+#include <QTimer>
+#include <algorithm>
 
 namespace radiane::site {
 
 namespace {
 
-QByteArray methodName(QHttpServerRequest::Method method) {
-    switch (method) {
-    case QHttpServerRequest::Method::Get:
-        return QByteArrayLiteral("GET");
-    case QHttpServerRequest::Method::Head:
-        return QByteArrayLiteral("HEAD");
-    default:
-        return QByteArrayLiteral("OTHER");
-    }
-}
+// After the system refused a connection (no descriptor left, say), accepting
+// pauses this long.
+constexpr std::chrono::milliseconds kAcceptPause{250};
 
 } // namespace
 
-SiteServer::SiteServer(const ProgramFolder& folder, QObject* parent)
-    : QAbstractHttpServer(parent), site_(folder) {}
-
-quint16 SiteServer::start() {
-    if (port_ == 0)
-        port_ = listen(QHostAddress::LocalHost, 0);
-    return port_;
+SiteServer::SiteServer(const ProgramFolder& folder, QObject* parent, const ServerLimits& limits)
+    : QObject(parent), site_(folder), limits_(limits) {
+    connect(&server_, &QTcpServer::newConnection, this, &SiteServer::accept);
+    connect(&server_, &QTcpServer::acceptError, this, [this] {
+        QTimer::singleShot(kAcceptPause, this, [this] { server_.resumeAccepting(); });
+    });
 }
 
-bool SiteServer::handleRequest(const QHttpServerRequest& request, QTcpSocket* socket) {
-    const QUrl url = request.url();
-    const QByteArray target =
-        url.toEncoded(QUrl::RemoveScheme | QUrl::RemoveAuthority | QUrl::RemoveFragment);
-    const QByteArray method = methodName(request.method());
-    const Response response = site_.respond(method, target.isEmpty() ? "/" : target);
+bool SiteServer::listen() {
+    return server_.isListening() || server_.listen(QHostAddress::LocalHost, 0);
+}
 
-    QHttpServerResponder responder = makeResponder(request, socket);
-    const auto status = static_cast<QHttpServerResponder::StatusCode>(response.status);
-    if (method == "HEAD") {
-        responder.writeStatusLine(status);
-        responder.writeHeader("Content-Type", response.contentType);
-        responder.writeHeader("Content-Length", QByteArray::number(response.body.size()));
-        responder.writeBody(QByteArray());
-        return true;
+void SiteServer::accept() {
+    while (QTcpSocket* socket = server_.nextPendingConnection()) {
+        if (connections_.size() >= limits_.maxConnections) {
+            const auto idlest =
+                std::max_element(connections_.cbegin(), connections_.cend(),
+                                 [](const HttpConnection* a, const HttpConnection* b) {
+                                     return a->idleFor() < b->idleFor();
+                                 });
+            (*idlest)->drop();
+        }
+        auto* connection = new HttpConnection(socket, site_, limits_, this);
+        connections_.append(connection);
+        connect(connection, &HttpConnection::closed, this,
+                [this](HttpConnection* closed) { connections_.removeOne(closed); });
     }
-    if (response.status == 405)
-        responder.write(response.body,
-                        {{"Content-Type", response.contentType}, {"Allow", "GET, HEAD"}}, status);
-    else
-        responder.write(response.body, {{"Content-Type", response.contentType}}, status);
-    return true;
-}
-
-void SiteServer::missingHandler(const QHttpServerRequest& request, QTcpSocket* socket) {
-    makeResponder(request, socket).write(QHttpServerResponder::StatusCode::NotFound);
 }
 
 } // namespace radiane::site
