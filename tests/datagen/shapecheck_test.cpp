@@ -44,8 +44,9 @@ struct Case {
 };
 
 const Case kCases[] = {
-    {"燕: 一丨 of 廿 as a radical of a", "燕", "auko", "1-2|3-4|5-7|13-16", ShapeCheck::StrokeKinds},
-    {"恩: 囗 with 一丿㇏ of 大 as l", "恩", "ldnu", "1-5|6-7|8|9-10", ShapeCheck::StrokeKinds},
+    {"燕: 一丨 of 廿 as a radical of a", "燕", "auko", "1-2|3-4|5-7|13-16",
+     ShapeCheck::StrokeKinds},
+    {"恩: 囗 with 一丿㇏ of 大 as l, 心 cut", "恩", "ldnu", "1-5|6-7|8|9-10", ShapeCheck::Geometry},
     {"视: 礻 without its dot, the dot alone", "视", "pymq", "1-3|4|5-6|7-8", ShapeCheck::Passed},
     {"书: 丨 with the 丶 as one radical of h", "书", "nnhy", "1|2|3-4", ShapeCheck::Geometry},
     {"书: 乛 乚 丨 丶", "书", "nnhy", "1|2|3|4", ShapeCheck::Passed},
@@ -85,8 +86,8 @@ TEST_P(ShapeCheckTest, FirstFailingCheck) {
     const Case& c = GetParam();
     const auto chars = strokes_->load(QString::fromUtf8(c.character));
     ASSERT_TRUE(chars);
-    const ShapeVerdict v = checker_->checkSplit(
-        *chars, parseSplit(c.parts, chars->count()), QString::fromLatin1(c.code));
+    const ShapeVerdict v = checker_->checkSplit(*chars, parseSplit(c.parts, chars->count()),
+                                                QString::fromLatin1(c.code));
     EXPECT_EQ(shapeCheckName(v.failed), std::string(shapeCheckName(c.failed)))
         << c.name << " (part " << v.part << ", overlap " << v.overlap << ")";
 }

@@ -180,9 +180,9 @@ DATAGEN_COMMAND(characters, "characters",
     // shape checks; the first kWantedCharacters that draw are drilled.
     const ShapeChecker checker(shapes, closedUnits(strokeData));
     std::map<QString, int> rejected;
-    std::map<ShapeCheck, int> caught;      // unchecked choices each check rejected
-    std::map<QString, int> caughtOutcome;  // what became of those characters
-    QList<Item> failures;                  // their failing parts, for the review sheet
+    std::map<ShapeCheck, int> caught;     // unchecked choices each check rejected
+    std::map<QString, int> caughtOutcome; // what became of those characters
+    QList<Item> failures;                 // their failing parts, for the review sheet
     QHash<QString, Split> failedSplits;
     QList<Checked> checked;
     QList<Drilled> drilled;
@@ -219,7 +219,9 @@ DATAGEN_COMMAND(characters, "characters",
             ++rejected["no stroke data"];
             continue;
         }
-        auto passes = [&](const Split& s) { return checker.checkSplit(*strokes, s, code).passed(); };
+        auto passes = [&](const Split& s) {
+            return checker.checkSplit(*strokes, s, code).passed();
+        };
         const std::optional<Split> unchecked = segmenter.split(*strokes, code);
         std::optional<Split> fit = segmenter.split(*strokes, code, passes);
         const auto hand = handSplit(c);
@@ -231,7 +233,8 @@ DATAGEN_COMMAND(characters, "characters",
             // It answers for the shape checks: it was checked by eye on a contact sheet.
             if (hand->code != code ||
                 !segmenter.checkExplicit(*strokes, code, hand->parts, hand->radicalCount)) {
-                ++rejected[hand->parts.isEmpty() ? "refused by hand" : "hand-made split does not fit"];
+                ++rejected[hand->parts.isEmpty() ? "refused by hand"
+                                                 : "hand-made split does not fit"];
                 continue;
             }
             fit = s;
@@ -241,8 +244,9 @@ DATAGEN_COMMAND(characters, "characters",
             const ShapeVerdict v = checker.checkSplit(*strokes, *unchecked, code);
             if (!v.passed()) {
                 ++caught[v.failed];
-                ++caughtOutcome[hand ? "split by hand" : fit ? "another fitting split passes"
-                                                             : "dropped"];
+                ++caughtOutcome[hand  ? "split by hand"
+                                : fit ? "another fitting split passes"
+                                      : "dropped"];
                 failures.append({code[v.part - 1], v.part, c});
                 failedSplits.insert(c, *unchecked);
             }
@@ -363,9 +367,9 @@ DATAGEN_COMMAND(characters, "characters",
             if (strokesOfPart.isEmpty())
                 continue;
             parts.append(strokeRanges(strokesOfPart));
-            forms.append(checker.checkRadical(*strokeData.load(k.character), strokesOfPart,
-                                              k.code[part - 1])
-                             .form);
+            forms.append(
+                checker.checkRadical(*strokeData.load(k.character), strokesOfPart, k.code[part - 1])
+                    .form);
         }
         splits += k.character + QLatin1Char('\t') + k.code + QLatin1Char('\t') +
                   parts.join(QLatin1Char('|')) + QLatin1Char('\t') + forms.join(QLatin1Char(' ')) +

@@ -47,10 +47,10 @@ struct ApartForm {
     std::initializer_list<int> strokes;
 };
 const ApartForm kApartForms[] = {
-    {'s', "丁", "可", {1, 5}},    // 丁 of 可, its vertical at the right, around 口
-    {'u', "丷", "母", {3, 5}},    // the two dots of 母, either side of its 一
-    {'l', "力", "为", {2, 3}},    // 力 of 为, its 丿 written first
-    {'d', "尤", "尤", {1, 2, 4}}, // ナ with a dot, around the 乚 of 尤
+    {'s', "丁", "可", {1, 5}},             // 丁 of 可, its vertical at the right, around 口
+    {'u', "丷", "母", {3, 5}},             // the two dots of 母, either side of its 一
+    {'l', "力", "为", {2, 3}},             // 力 of 为, its 丿 written first
+    {'d', "尤", "尤", {1, 2, 4}},          // ナ with a dot, around the 乚 of 尤
     {'s', "西", "酉", {1, 2, 3, 4, 5, 7}}, // 西 of 酉, closed after its inner 一
 };
 

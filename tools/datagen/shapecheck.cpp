@@ -1,6 +1,5 @@
 #include "shapecheck.h"
 
-#include <QDebug>
 #include <QImage>
 #include <QPainter>
 #include <QRectF>
@@ -11,8 +10,8 @@ namespace datagen {
 
 namespace {
 
-constexpr int kGrid = 32;  // raster side of a normalised radical
-constexpr int kReach = 4;   // pixels within which ink counts as near
+constexpr int kGrid = 32; // raster side of a normalised radical
+constexpr int kReach = 4; // pixels within which ink counts as near
 
 // Bounding box of outlines, each side at least a third of the longer so that a flat radical
 // (一, 二) is not stretched to full height.
@@ -104,7 +103,8 @@ double strokeOverlap(const QList<QPainterPath>& a, const QList<QPainterPath>& b)
     for (qsizetype i = 0; i < a.size(); ++i) {
         const Grid ra = raster(a[i], boxA), rb = raster(b[i], boxB);
         // The larger share: a 捺 squeezed to a dot on a left side still lies on the form's 捺.
-        weakest = std::min(weakest, std::max(shareNear(ra, dilated(rb)), shareNear(rb, dilated(ra))));
+        weakest =
+            std::min(weakest, std::max(shareNear(ra, dilated(rb)), shareNear(rb, dilated(ra))));
     }
     return weakest;
 }
@@ -122,20 +122,6 @@ ShapeVerdict ShapeChecker::checkRadical(const CharStrokes& strokes, const QList<
     }
     const QList<int> kinds = kindsOf(medians);
     // A single stroke on the key of its kind (一 丨 丿 丶 乙) is that radical whatever its shape.
-    if (qEnvironmentVariableIsSet("DATAGEN_DEBUG")) {
-        QStringList fk;
-        for (const RadicalShape& f : forms_)
-            if (f.key == key && f.strokeCount == part.size()) {
-                QString k;
-                for (int x : kindsOf(f.medians))
-                    k += QString::number(x);
-                fk << f.text + k;
-            }
-        QString k;
-        for (int x : kinds)
-            k += QString::number(x);
-        qDebug().noquote() << key << k << fk.join(QLatin1Char(' '));
-    }
     const bool basic = part.size() == 1 && kBasicKeys.indexOf(key) >= 0;
     ShapeVerdict v;
     if (basic && !sameKinds({int(kBasicKeys.indexOf(key)) + 1}, kinds)) {

@@ -18,9 +18,9 @@ enum class ShapeCheck {
 
 struct ShapeVerdict {
     ShapeCheck failed = ShapeCheck::Passed;
-    int part = 0;        // 1..4: the first part that failed
-    double overlap = 1;  // best geometry overlap of the forms that got that far
-    QString form;        // picture name of the form that passed (or came nearest)
+    int part = 0;       // 1..4: the first part that failed
+    double overlap = 1; // best geometry overlap of the forms that got that far
+    QString form;       // picture name of the form that passed (or came nearest)
     bool passed() const { return failed == ShapeCheck::Passed; }
 };
 
