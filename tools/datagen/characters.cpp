@@ -8,7 +8,9 @@
 #include "handsplits.h"
 #include "radicalshapes.h"
 #include "segmentation.h"
+#include "shapecheck.h"
 #include "strokedata.h"
+#include "traditional.h"
 
 #include "common/fatalerror.h"
 #include "common/gbk.h"
@@ -52,6 +54,14 @@ struct Drilled {
     CharPicture picture2x;
 };
 
+// A character with a split that passed the shape checks.
+struct Checked {
+    int rank;
+    QString character;
+    QString code;
+    Split split;
+};
+
 struct Item {
     QChar key;
     int part;
@@ -89,6 +99,20 @@ void mixItems(QList<Item>& items, qsizetype leading) {
             }
         }
     }
+}
+
+// Strokes as 1-based numbers and ranges: "1-3,7".
+QString strokeRanges(const QList<int>& strokes) {
+    QStringList out;
+    for (qsizetype i = 0; i < strokes.size();) {
+        qsizetype j = i;
+        while (j + 1 < strokes.size() && strokes[j + 1] == strokes[j] + 1)
+            ++j;
+        out.append(j == i ? QString::number(strokes[i] + 1)
+                          : QStringLiteral("%1-%2").arg(strokes[i] + 1).arg(strokes[j] + 1));
+        i = j + 1;
+    }
+    return out.join(QLatin1Char(','));
 }
 
 void writeFile(const QString& path, const QByteArray& bytes) {
@@ -152,24 +176,33 @@ DATAGEN_COMMAND(characters, "characters",
     const QSet<QString> radicalTexts = radicalCharacters(radicalTable);
     const Segmenter segmenter(shapes);
 
-    // Drilled characters: the most frequent ones that split in exactly one way.
+    // Checked splits of the most frequent characters: the one split that fits and passes the
+    // shape checks; the first kWantedCharacters that draw are drilled.
+    const ShapeChecker checker(shapes, closedUnits(strokeData));
     std::map<QString, int> rejected;
+    std::map<ShapeCheck, int> caught;     // unchecked choices each check rejected
+    std::map<QString, int> caughtOutcome; // what became of those characters
+    QList<Item> failures;                 // their failing parts, for the review sheet
+    QHash<QString, Split> failedSplits;
+    QList<Checked> checked;
     QList<Drilled> drilled;
     const QStringList frequent = table.byFrequency();
-    int scanned = 0;
     int eligible = 0;
     int handMade = 0;
     int enlarged2x = 0; // 2x pictures that could not be drawn to paint like the 1x ones
     for (const QString& c : frequent) {
-        if (int(drilled.size()) >= kWantedCharacters || scanned >= kScanLimit)
+        if (eligible >= kScanLimit)
             break;
         if (!isGb2312Hanzi(c))
             continue;
-        ++scanned;
         const CharCodes* codes = table.find(c);
         const QString& code = codes->full;
         if (radicalTexts.contains(c) || code.count(code[0]) == code.size()) {
             ++rejected["is a radical or key-name character"];
+            continue;
+        }
+        if (isTraditional(c)) {
+            ++rejected["a traditional form"];
             continue;
         }
         const int rank = eligible++;
@@ -186,25 +219,47 @@ DATAGEN_COMMAND(characters, "characters",
             ++rejected["no stroke data"];
             continue;
         }
-        std::optional<Split> fit = segmenter.split(*strokes, code);
-        if (const auto hand = handSplit(c)) {
+        auto passes = [&](const Split& s) {
+            return checker.checkSplit(*strokes, s, code).passed();
+        };
+        const std::optional<Split> unchecked = segmenter.split(*strokes, code);
+        std::optional<Split> fit = segmenter.split(*strokes, code, passes);
+        const auto hand = handSplit(c);
+        if (hand) {
             // A hand-made split is used only where the data agree with it.
-            if (hand->code != code ||
-                !segmenter.checkExplicit(*strokes, code, hand->parts, hand->radicalCount)) {
-                ++rejected["hand-made split does not fit"];
-                continue;
-            }
             Split s;
             s.strokeCount = strokes->count();
             s.explicitParts = hand->parts;
+            // It answers for the shape checks: it was checked by eye on a contact sheet.
+            if (hand->code != code ||
+                !segmenter.checkExplicit(*strokes, code, hand->parts, hand->radicalCount)) {
+                ++rejected[hand->parts.isEmpty() ? "refused by hand"
+                                                 : "hand-made split does not fit"];
+                continue;
+            }
             fit = s;
             ++handMade;
         }
+        if (unchecked) {
+            const ShapeVerdict v = checker.checkSplit(*strokes, *unchecked, code);
+            if (!v.passed()) {
+                ++caught[v.failed];
+                ++caughtOutcome[hand  ? "split by hand"
+                                : fit ? "another fitting split passes"
+                                      : "dropped"];
+                failures.append({code[v.part - 1], v.part, c});
+                failedSplits.insert(c, *unchecked);
+            }
+        }
         if (!fit) {
             ++rejected[segmenter.candidates(*strokes, code).isEmpty() ? "no split fits"
+                       : unchecked                                    ? "fails the shape checks"
                                                                       : "several splits fit"];
             continue;
         }
+        checked.append({rank, c, code, *fit});
+        if (int(drilled.size()) >= kWantedCharacters)
+            continue;
         auto picture = drawCharacter(*strokes, *fit);
         if (!picture) {
             ++rejected["too many pieces"];
@@ -303,8 +358,42 @@ DATAGEN_COMMAND(characters, "characters",
     }
     writeFile(data.filePath(QStringLiteral("wwbb11.dat")), codeDatabaseBytes(entries));
 
+    // The checked decompositions of the most frequent characters, drilled or not.
+    QString splits;
+    for (const Checked& k : checked) {
+        QStringList parts, forms;
+        for (int part = 1; part <= 4; ++part) {
+            const QList<int> strokesOfPart = partStrokes(k.split, part);
+            if (strokesOfPart.isEmpty())
+                continue;
+            parts.append(strokeRanges(strokesOfPart));
+            forms.append(
+                checker.checkRadical(*strokeData.load(k.character), strokesOfPart, k.code[part - 1])
+                    .form);
+        }
+        splits += k.character + QLatin1Char('\t') + k.code + QLatin1Char('\t') +
+                  parts.join(QLatin1Char('|')) + QLatin1Char('\t') + forms.join(QLatin1Char(' ')) +
+                  QLatin1Char('\n');
+    }
+    writeFile(data.filePath(QStringLiteral("splits.txt")), splits.toUtf8());
+
     if (!review.isEmpty()) {
         QDir().mkpath(review);
+        // The splits the checks turned down, the failing part painted.
+        QHash<QString, const Drilled*> failedByChar;
+        QList<Drilled> failedDrawn;
+        failedDrawn.reserve(failures.size());
+        QList<Item> failedShown;
+        for (const Item& i : failures)
+            if (const auto picture =
+                    drawCharacter(*strokeData.load(i.character), failedSplits.value(i.character))) {
+                failedDrawn.append({0, i.character, table.find(i.character)->full,
+                                    failedSplits.value(i.character), *picture, *picture});
+                failedByChar.insert(i.character, &failedDrawn.last());
+                failedShown.append(i);
+            }
+        writeSheet(QDir(review).filePath(QStringLiteral("characters-failed.png")), failedShown,
+                   failedByChar, int(failedShown.size()));
         writeSheet(QDir(review).filePath(QStringLiteral("characters.png")), items, byChar, 400);
         // The characters split by hand, then those around a walk-around, all parts each.
         QList<Item> special;
@@ -324,7 +413,7 @@ DATAGEN_COMMAND(characters, "characters",
         ++perPart[i.part];
         ++perKey[i.key];
     }
-    out << "characters drilled: " << drilled.size() << " (of " << scanned << " scanned, "
+    out << "characters drilled: " << drilled.size() << " (of " << eligible << " scanned, "
         << handMade << " split by hand)\n";
     for (const auto& [why, n] : rejected)
         out << "  left out, " << why << ": " << n << "\n";
@@ -337,6 +426,37 @@ DATAGEN_COMMAND(characters, "characters",
     for (const auto& [k, n] : perKey)
         out << " " << k << "=" << n;
     out << "\nrecords: " << entries.size() << "\n";
+    out << "unchecked splits the shape checks turned down:";
+    for (const auto& [check, n] : caught)
+        out << " " << shapeCheckName(check) << " " << n << ";";
+    out << " of these:";
+    for (const auto& [what, n] : caughtOutcome)
+        out << " " << what << " " << n << ";";
+    out << "\n";
+    QSet<QString> drilledSet, checkedSet;
+    for (const Drilled& d : drilled)
+        drilledSet.insert(d.character);
+    for (const Checked& k : checked)
+        checkedSet.insert(k.character);
+    QStringList firstChars;
+    for (const QString& c : frequent)
+        if (isGb2312Hanzi(c) && !radicalTexts.contains(c) && !isTraditional(c) &&
+            table.find(c)->full.count(table.find(c)->full[0]) != table.find(c)->full.size())
+            firstChars.append(c);
+    for (const int top : {500, 1500, 3500}) {
+        int d = 0, k = 0;
+        QString missing;
+        for (const QString& c : firstChars.first(std::min<qsizetype>(top, firstChars.size()))) {
+            d += drilledSet.contains(c);
+            k += checkedSet.contains(c);
+            if (top <= 1500 && !drilledSet.contains(c))
+                missing += c;
+        }
+        out << "top " << top << ": drilled " << d << ", checked decomposition " << k;
+        if (!missing.isEmpty())
+            out << "; not drilled: " << missing;
+        out << "\n";
+    }
     out << "2x pictures enlarged from 1x: " << enlarged2x << "\n";
     return 0;
 }
@@ -350,6 +470,7 @@ DATAGEN_COMMAND(split, "split",
     const StrokeData strokeData;
     const QList<RadicalShape> shapes = radicalShapes(loadRadicalTable(args[0]), strokeData);
     const Segmenter segmenter(shapes);
+    const ShapeChecker checker(shapes, closedUnits(strokeData));
     const bool verbose = qEnvironmentVariableIsSet("DATAGEN_VERBOSE");
     for (const QString& arg : args.mid(1))
         for (const uint u : arg.toUcs4()) {
@@ -375,6 +496,18 @@ DATAGEN_COMMAND(split, "split",
                         << (part < 4 ? " " : "");
                 }
                 out << "]";
+            }
+            std::optional<Split> chosen = segmenter.split(*strokes, codes->full);
+            if (const auto hand = handSplit(c)) {
+                chosen = Split{};
+                chosen->strokeCount = strokes->count();
+                chosen->explicitParts = hand->parts;
+                out << " hand";
+            }
+            if (chosen) {
+                const ShapeVerdict v = checker.checkSplit(*strokes, *chosen, codes->full);
+                out << " check: " << shapeCheckName(v.failed) << " part " << v.part << " overlap "
+                    << v.overlap << " " << v.form;
             }
             out << "\n";
             for (int first = 0; verbose && first < strokes->count(); ++first)

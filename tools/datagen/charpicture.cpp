@@ -174,6 +174,7 @@ std::optional<CharPicture> drawCharacter(const CharStrokes& strokes, const Split
     t.scale(scale * renderScale, scale * renderScale);
     t.translate(-bounds.center().x(), -bounds.center().y());
 
+    const QList<int> groups = strokeGroups(split);
     // Draw into an RGB image (QPainter cannot paint indexed images), then map back.
     QImage rgb(width, height, QImage::Format_RGB32);
     rgb.fill(Qt::white);
@@ -182,7 +183,6 @@ std::optional<CharPicture> drawCharacter(const CharStrokes& strokes, const Split
         p.setRenderHint(QPainter::Antialiasing, false);
         p.setPen(Qt::NoPen);
         p.setTransform(t);
-        const QList<int> groups = strokeGroups(split);
         for (int s = 0; s < strokes.count(); ++s) {
             const int g = partGrey(groups[s]);
             p.setBrush(QColor(g, g, g));
@@ -195,9 +195,43 @@ std::optional<CharPicture> drawCharacter(const CharStrokes& strokes, const Split
             img.setPixel(x, y, v == 255 ? 0 : v - kGreyBase + 1);
         }
 
+    // Where each stroke lies, to tell a sliver cut off a stroke from a whole small stroke.
+    QList<QImage> strokeMasks;
+    for (int s = 0; s < strokes.count(); ++s) {
+        QImage mask(width, height, QImage::Format_Grayscale8);
+        mask.fill(0);
+        QPainter p(&mask);
+        p.setRenderHint(QPainter::Antialiasing, false);
+        p.setPen(Qt::NoPen);
+        p.setBrush(Qt::white);
+        p.setTransform(t);
+        p.drawPath(strokes.strokes[s]);
+        strokeMasks.append(mask);
+    }
+    // True when the piece holds every visible pixel of some stroke of its colour.
+    auto holdsWholeStroke = [&](const QList<QPoint>& piece, int index) {
+        for (int s = 0; s < strokes.count(); ++s) {
+            if (groups[s] + 1 != index)
+                continue;
+            int visible = 0, inPiece = 0;
+            for (int y = 0; y < height; ++y) {
+                const uchar* mask = strokeMasks[s].constScanLine(y);
+                const uchar* colour = img.constScanLine(y);
+                for (int x = 0; x < width; ++x)
+                    visible += mask[x] != 0 && colour[x] == index;
+            }
+            for (const QPoint& q : piece)
+                inPiece += strokeMasks[s].constScanLine(q.y())[q.x()] != 0;
+            if (visible > 0 && inPiece == visible)
+                return true;
+        }
+        return false;
+    };
+
     // Slivers of a radical cut off by another's overlapping stroke (pieces without a single
     // pixel whose four neighbours are all in the piece) take the colour of the radical they touch
-    // most, so that every piece left has a fill point well inside it.
+    // most, so that every piece left has a fill point well inside it. A piece that is a whole
+    // stroke (a small 丶 touching a 丨) keeps its colour and is thickened instead.
     for (int index = 1; index <= 5; ++index)
         for (const QList<QPoint>& comp : components(img, index)) {
             bool hasInside = false;
@@ -212,10 +246,10 @@ std::optional<CharPicture> drawCharacter(const CharStrokes& strokes, const Split
             }
             if (hasInside)
                 continue;
-            const int to = mostTouchedColour(img, comp, index);
+            const int to = holdsWholeStroke(comp, index) ? 0 : mostTouchedColour(img, comp, index);
             if (to == 0) {
-                // A thin piece standing alone (a hairline stroke) is thickened into the white
-                // around it until it has a safe point inside.
+                // A thin piece standing alone (a hairline stroke) or a whole small stroke is
+                // thickened into the white around it until it has a safe point inside.
                 if (!thicken(img, comp, index))
                     return std::nullopt;
                 continue;

@@ -87,6 +87,28 @@ const Row kRows[] = {
     {"幅", "mhgl", 5, "1-2|3|4|8-12"},     // 冂 丨 一 口 田
     {"短", "tdgu", 5, "1-2|3-5|6|10-12"},  // 𠂉 大 一 口 䒑
     {"橙", "swgu", 5, "1-4|5-9|10|14-16"}, // 木 癶 一 口 䒑
+    // 酉: 西 closed by the bottom stroke round an inner 一
+    {"配", "sgnn", 3, "1-5,7|6|8-10"},       // 西 一 己
+    {"醒", "sgjg", 5, "1-5,7|6|8-11|13-16"}, // 西 一 日 … 王
+    {"酒", "isgg", 3, "1-3|4-8,10|9"},       // 氵 西 一
+    {"酸", "sgct", 5, "1-5,7|6|8-9|12-14"},  // 西 一 厶 … 夂
+    {"年", "rhfk", 3, "1-3|4|5-6"},          // 失 top, 丨, 十
+    // splits the shape checks turned down and the contact sheet shows right (checked by eye)
+    {"次", "uqwy", 3, "1-2|3-4|5-6"},    // 冫 ⺈ 人
+    {"番", "tolf", 3, "1|2-7|8-12"},     // 丿 米 田
+    {"初", "puvn", 3, "1-3|4-5|6-7"},    // 衤 without its dots, the dots, 刀
+    {"最", "jbcu", 3, "1-4|5-10|11-12"}, // 日 耳 又
+    {"反", "rci", 2, "1-2|3-4"},         // 𠂆 又
+    {"飞", "nui", 2, "1|2-3"},           // 乙 and two dots
+    // short strokes whose centre lines read as another kind
+    {"笑", "ttdu", 3, "1-6|7|8-10"},      // ⺮ 丿 大
+    {"道", "uthp", 4, "1-3|4|5-9|10-12"}, // 䒑 丿 目 辶
+    {"与", "gngd", 3, "1|2|3"},           // 一 乙 一
+    {"版", "thgc", 6, "1|2|3|7-8"},       // 丿 丨 一 (乙 𠂆) 又
+    {"树", "scfy", 3, "1-4|5-6|7-9"},     // 木 又 寸
+    {"班", "gytg", 4, "1-4|5|6|7-10"},    // ⺩ 丶 丿 王
+    // refused: no split the strokes allow is the code's (鼎: 目 is cut by its inner strokes)
+    {"鼎", "hndn", 0, ""},
 };
 
 QList<int> strokes(const QString& text) {
@@ -111,7 +133,8 @@ std::optional<HandSplit> handSplit(const QString& character) {
         h.character = character;
         h.code = QString::fromLatin1(row.code);
         h.radicalCount = row.radicalCount;
-        for (const QString& part : QString::fromLatin1(row.parts).split(QLatin1Char('|')))
+        for (const QString& part :
+             QString::fromLatin1(row.parts).split(QLatin1Char('|'), Qt::SkipEmptyParts))
             h.parts.append(strokes(part));
         return h;
     }

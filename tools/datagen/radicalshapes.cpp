@@ -47,10 +47,11 @@ struct ApartForm {
     std::initializer_list<int> strokes;
 };
 const ApartForm kApartForms[] = {
-    {'s', "丁", "可", {1, 5}},    // 丁 of 可, its vertical at the right, around 口
-    {'u', "丷", "母", {3, 5}},    // the two dots of 母, either side of its 一
-    {'l', "力", "为", {2, 3}},    // 力 of 为, its 丿 written first
-    {'d', "尤", "尤", {1, 2, 4}}, // ナ with a dot, around the 乚 of 尤
+    {'s', "丁", "可", {1, 5}},             // 丁 of 可, its vertical at the right, around 口
+    {'u', "丷", "母", {3, 5}},             // the two dots of 母, either side of its 一
+    {'l', "力", "为", {2, 3}},             // 力 of 为, its 丿 written first
+    {'d', "尤", "尤", {1, 2, 4}},          // ナ with a dot, around the 乚 of 尤
+    {'s', "西", "酉", {1, 2, 3, 4, 5, 7}}, // 西 of 酉, closed after its inner 一
 };
 
 } // namespace
@@ -86,6 +87,8 @@ QList<RadicalShape> radicalShapes(const std::vector<Radical>& table, const Strok
         s.text = r.text;
         s.name = r.name;
         s.medians = ch->medians.mid(first, last - first + 1);
+        s.outlines = ch->strokes.mid(first, last - first + 1);
+        s.strokeCount = r.strokeCount;
         out.append(s);
     }
     for (const ApartForm& f : kApartForms) {
@@ -99,8 +102,11 @@ QList<RadicalShape> radicalShapes(const std::vector<Radical>& table, const Strok
             if (r.key == QString(s.key) && r.text == s.text)
                 s.name = r.name;
         for (const int stroke : f.strokes)
-            if (stroke >= 1 && stroke <= ch->count())
+            if (stroke >= 1 && stroke <= ch->count()) {
                 s.medians.append(ch->medians[stroke - 1]);
+                s.outlines.append(ch->strokes[stroke - 1]);
+            }
+        s.strokeCount = int(s.medians.size());
         out.append(s);
     }
     return out;

@@ -3,9 +3,11 @@
 #include "strokedata.h"
 
 #include <QList>
+#include <QPainterPath>
 #include <QPointF>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <optional>
 
 namespace datagen {
@@ -13,6 +15,8 @@ namespace datagen {
 // Stroke classes of the Wubi method: 1 horizontal (rising strokes too), 2 vertical, 3 left-falling,
 // 4 dot and right-falling, 5 turning.
 int strokeClass(const QList<QPointF>& median);
+// Stroke kinds in order, where 点 also stands for a short 竖 or 撇 slanted by the hand.
+bool sameKinds(const QList<int>& a, const QList<int>& b);
 
 // A radical as drawn: its key and the centre lines of its strokes in writing order.
 struct RadicalShape {
@@ -20,6 +24,8 @@ struct RadicalShape {
     QString text;
     QString name; // picture name of its row of the chart
     QList<QList<QPointF>> medians;
+    QList<QPainterPath> outlines; // the strokes themselves, in the same order
+    int strokeCount = 0;          // the count the radical table gives the form
 };
 
 // How well strokes [first, first + n) of a character match a radical: true when every stroke
@@ -63,7 +69,9 @@ class Segmenter {
 public:
     explicit Segmenter(QList<RadicalShape> radicals);
 
-    std::optional<Split> split(const CharStrokes& strokes, const QString& fullCode) const;
+    // Only splits `accept` takes (all when it is empty) are considered.
+    std::optional<Split> split(const CharStrokes& strokes, const QString& fullCode,
+                               const std::function<bool(const Split&)>& accept = {}) const;
     // Checks a hand-made split of strokes into radicals: every part must match a radical of the
     // code's letter at its place, and every stroke belong to one part (or, for a character of
     // four or more radicals, to a middle radical).
