@@ -140,10 +140,9 @@ QStringList SiteData::drilledCharacters() const {
 std::optional<lookup::CodeRecord> SiteData::codes(const QString& character) {
     if (!database_.isOpen() || character.isEmpty())
         return std::nullopt;
+    // The record found, read again by its number: the search's last read is a bound.
     const lookup::FindResult result = database_.find(character);
-    if (!result.found)
-        return std::nullopt;
-    return database_.lastRead();
+    return result.found ? database_.read(result.recordNo) : std::nullopt;
 }
 
 bool SiteData::hasPicture(const QString& name) const {

@@ -4,6 +4,7 @@
 #include "charpicture.h"
 #include "codefile.h"
 #include "codetable.h"
+#include "formplacement.h"
 #include "command.h"
 #include "handsplits.h"
 #include "radicalshapes.h"
@@ -252,19 +253,18 @@ DATAGEN_COMMAND(characters, "characters",
     data.mkpath(QStringLiteral("bmp"));
     writeFile(data.filePath(QStringLiteral("zg2.txt")), *listBytes);
 
-    // The form of the key each item paints, where exactly one form has the part's shape.
+    // The form of the key each item paints.
+    const FormPlacer placer(radicalTable, shapes);
     QString forms;
     int knownForms = 0;
-    int formsSeveral = 0;
     for (const Item& i : items) {
         const Drilled* d = byChar.value(i.character);
-        const QStringList names =
-            segmenter.formsOf(*strokeData.load(i.character), partStrokes(d->split, i.part), i.key);
-        formsSeveral += names.size() > 1 ? 1 : 0;
-        if (names.size() != 1)
+        const QString name =
+            placer.place(*strokeData.load(i.character), partStrokes(d->split, i.part), i.key);
+        if (name.isEmpty())
             continue;
         forms += i.character + QLatin1Char('\t') + QString::number(i.part) + QLatin1Char('\t') +
-                 names.front() + QLatin1Char('\n');
+                 name + QLatin1Char('\n');
         ++knownForms;
     }
     writeFile(data.filePath(QStringLiteral("zg2forms.txt")), forms.toUtf8());
@@ -330,9 +330,7 @@ DATAGEN_COMMAND(characters, "characters",
         out << "  left out, " << why << ": " << n << "\n";
     out << "items: " << items.size() << "; per part 1-4: " << perPart[1] << " " << perPart[2] << " "
         << perPart[3] << " " << perPart[4] << "\n";
-    out << "items with a known form: " << knownForms << " of " << items.size()
-        << " (several forms fit " << formsSeveral << ", none "
-        << items.size() - knownForms - formsSeveral << ")\n";
+    out << "items with a known form: " << knownForms << " of " << items.size() << "\n";
     out << "items per key:";
     for (const auto& [k, n] : perKey)
         out << " " << k << "=" << n;
