@@ -61,24 +61,39 @@ QString radicalFigure(const RadicalRow& row, int zone) {
 
 // The example's character with its radical painted black and its code; empty when the data
 // lack its code or picture.
-QString exampleFigure(SiteData& data, const Example& example) {
+QString exampleFigure(SiteData& data, const Example& example, const QString& radical = QString()) {
     const std::optional<lookup::CodeRecord> record = data.codes(example.character);
     const QString picture = example.character + u'-' + QString::number(example.part);
     if (!record || !data.hasPicture(picture))
         return {};
     return QStringLiteral("<figure><a href=\"%1\"><img src=\"%2\" alt=\"%3\"></a>"
-                          "<figcaption>%3 %4</figcaption></figure>")
+                          "<figcaption>%3 %4%5</figcaption></figure>")
         .arg(lookupAddress(example.character), pictureAddress(picture), esc(example.character),
-             markedCode(record->code1, example.part));
+             markedCode(record->code1.trimmed(), example.part),
+             radical.isEmpty() ? QString()
+                               : QStringLiteral("<span class=\"radical\">%1</span>").arg(esc(radical)));
 }
 
-QString tiles(SiteData& data, const QList<Example>& examples, int cap) {
+// A form no drilled character paints: the character it is, or is taken from, with its code.
+QString formCharacter(SiteData& data, const RadicalRow& row) {
+    const std::optional<lookup::CodeRecord> record = data.codes(row.form);
+    if (!record)
+        return QStringLiteral("<p class=\"none\">暂无例字</p>");
+    return QStringLiteral("<div class=\"tiles\"><figure class=\"word\"><a class=\"glyph\" "
+                          "href=\"%1\">%2</a><figcaption>%2 %3<span class=\"radical\">%4"
+                          "</span></figcaption></figure></div>")
+        .arg(lookupAddress(row.form), esc(row.form), markedCode(record->code1.trimmed()),
+             row.fromExample ? QStringLiteral("取自此字") : QStringLiteral("成字字根"));
+}
+
+QString tiles(SiteData& data, const QList<Example>& examples, int cap,
+              const QString& radical = QString()) {
     QString html;
     int shown = 0;
     for (const Example& example : examples) {
         if (shown >= cap)
             break;
-        const QString figure = exampleFigure(data, example);
+        const QString figure = exampleFigure(data, example, radical);
         html += figure;
         shown += figure.isEmpty() ? 0 : 1;
     }
@@ -103,8 +118,10 @@ QString radicalsWithExamples(SiteData& data, QChar key, int zone,
                 own.append(example);
                 placed.insert(example.character);
             }
-        body += QStringLiteral("<div class=\"form\">%1%2</div>")
-                    .arg(radicalFigure(*row, zone), tiles(data, own, kExamplesPerForm));
+        const QString shown = own.isEmpty() ? formCharacter(data, *row)
+                                            : tiles(data, own, kExamplesPerForm,
+                                                    radicalCaption(*row));
+        body += QStringLiteral("<div class=\"form\">%1%2</div>").arg(radicalFigure(*row, zone), shown);
     }
     QList<Example> others;
     for (const Example& example : examples)

@@ -85,7 +85,7 @@ QString characterOf(const QString& paintedName, int* part) {
 SiteData::SiteData(const ProgramFolder& folder)
     : radicals_(readRadicals(folder.file(QStringLiteral("radicals.tsv")))),
       items_(readItems(folder.file(QStringLiteral("zg2.txt")))),
-      forms_(readForms(folder.file(QStringLiteral("zg2forms.txt")))) {
+      forms_(readForms(folder.file(QStringLiteral("zg2forms.txt")))), tables_(folder.path()) {
     // The picture table: the radicals' pictures and the drilled characters' ones,
     // by the names the data give them (a file that is missing fails when read).
     const QDir pictures(folder.file(QStringLiteral("bmp")));

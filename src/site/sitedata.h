@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/programfolder.h"
+#include "site/codetables.h"
 #include "lookup/codedatabase.h"
 
 #include <QChar>
@@ -54,6 +55,9 @@ public:
     // Characters in the code database.
     int characterCount() const { return database_.isOpen() ? database_.recordCount() : 0; }
 
+    // Short codes, words and stroke orders.
+    const CodeTables& tables() const { return tables_; }
+
     // The code record of character; nothing when it is not in the database.
     std::optional<lookup::CodeRecord> codes(const QString& character);
 
@@ -69,6 +73,7 @@ private:
     QHash<QString, QString> forms_;        // character + part -> picture name
     QHash<QString, QString> pictureFiles_; // name -> file: radical pictures, drilled characters
     lookup::CodeDatabase database_;
+    CodeTables tables_;
 };
 
 } // namespace radiane::site

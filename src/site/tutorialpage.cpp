@@ -32,17 +32,6 @@ QStringList split(QStringView text) {
     return list;
 }
 
-// The code of a word from the full codes of its characters: two characters take
-// two letters each; three take one, one and two; more take the first letter of
-// the first three and of the last.
-QString wordCode(const QStringList& codes) {
-    if (codes.size() == 2)
-        return codes[0].left(2) + codes[1].left(2);
-    if (codes.size() == 3)
-        return codes[0].left(1) + codes[1].left(1) + codes[2].left(2);
-    return codes[0].left(1) + codes[1].left(1) + codes[2].left(1) + codes.back().left(1);
-}
-
 QString wordRow(SiteData& data, const QString& word) {
     QStringList codes;
     QStringList parts;
@@ -54,7 +43,7 @@ QString wordRow(SiteData& data, const QString& word) {
         parts << esc(c) + u' ' + markedCode(record->code1.trimmed());
     }
     return QStringLiteral("<tr><td>%1</td><td>%2</td><td>%3</td></tr>")
-        .arg(esc(word), parts.join(QStringLiteral("，")), markedCode(wordCode(codes)));
+        .arg(esc(word), parts.join(QStringLiteral("，")), markedCode(wordCodeOf(codes)));
 }
 
 // Drilled characters whose code takes `radicals` radicals, the last letter an

@@ -31,7 +31,7 @@ TEST(SiteRoutes, AnswerEachTarget) {
          "“凹”的五笔编码"},
         {"query in UTF-8", "GET", "/wbcx/search.asp?page=1&type=title&searchtxt=%E5%87%B9", 200,
          "“凹”的五笔编码"},
-        {"first character only", "GET", "/wbcx/search.asp?searchtxt=%E5%B0%B4%E5%B0%AC", 200,
+        {"first character only", "GET", "/wbcx/search.asp?searchtxt=%E5%B0%B4%E5%87%B9", 200,
          "“尴”的五笔编码"},
         {"GBK bytes that are also UTF-8", "GET", "/wbcx/search.asp?searchtxt=%C2%A1", 200,
          "“隆”的五笔编码"},

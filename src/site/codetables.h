@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QHash>
+#include <QList>
+#include <QPoint>
+#include <QString>
+#include <QStringList>
+
+namespace radiane::site {
+
+// The help site's own tables of the program folder (UTF-8, tab-separated, '#' starts a
+// comment line): shortcodes.tsv (a character and its codes shorter than the full code),
+// words.tsv (a word and its code) and strokes.tsv (a character and its stroke centre lines).
+// A missing file leaves its table empty.
+class CodeTables {
+public:
+    CodeTables() = default;
+    explicit CodeTables(const QString& folder);
+
+    bool hasShortCodes() const { return !shortCodes_.isEmpty(); }
+    // The codes shorter than the full code, shortest first.
+    QStringList shortCodesOf(const QString& character) const {
+        return shortCodes_.value(character);
+    }
+    // The code of a word of two or more characters; empty when the table lacks it.
+    QString wordCode(const QString& word) const { return words_.value(word); }
+    // The strokes of character in writing order, each a line of points on a 128 × 128 grid
+    // (y pointing down); empty when the table lacks the character.
+    QList<QList<QPoint>> strokesOf(const QString& character) const;
+
+private:
+    QHash<QString, QStringList> shortCodes_;
+    QHash<QString, QString> words_;
+    QHash<QString, QString> strokes_;
+};
+
+} // namespace radiane::site
