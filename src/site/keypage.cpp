@@ -23,7 +23,16 @@ QString keyNameOf(SiteData& data, QChar key) {
 
 QString verseOf(QChar key) {
     const drill::KeyHintRow* row = drill::findKeyHint(QString(key));
-    return row ? row->verse : QString();
+    if (!row)
+        return {};
+    // The site's own copy punctuates in full width throughout; the drill keeps its texts.
+    QString verse = row->verse;
+    static const std::pair<char16_t, char16_t> kFullWidth[] = {
+        {u',', u'，'}, {u';', u'；'}, {u':', u'：'}, {u'(', u'（'}, {u')', u'）'}, {u'!', u'！'},
+        {u'?', u'？'}};
+    for (const auto& [half, full] : kFullWidth)
+        verse.replace(QChar(half), QChar(full));
+    return verse;
 }
 
 QString noteText(const QString& note) {
@@ -38,7 +47,7 @@ QString noteText(const QString& note) {
 }
 
 QString radicalCaption(const RadicalRow& row) {
-    if (!row.fromExample)
+    if (!row.fromExample || row.form != row.example)
         return row.form;
     const QString note = noteText(row.note);
     return note.isEmpty() ? QStringLiteral("取自“%1”").arg(row.form) : note;
@@ -76,13 +85,14 @@ QString exampleFigure(SiteData& data, const Example& example, const QString& rad
 
 // A form no drilled character paints: the character it is, or is taken from, with its code.
 QString formCharacter(SiteData& data, const RadicalRow& row) {
-    const std::optional<lookup::CodeRecord> record = data.codes(row.form);
+    const QString character = row.fromExample ? row.example : row.form;
+    const std::optional<lookup::CodeRecord> record = data.codes(character);
     if (!record)
         return QStringLiteral("<p class=\"none\">暂无例字</p>");
     return QStringLiteral("<div class=\"tiles\"><figure class=\"word\"><a class=\"glyph\" "
                           "href=\"%1\">%2</a><figcaption>%2 %3<span class=\"radical\">%4"
                           "</span></figcaption></figure></div>")
-        .arg(lookupAddress(row.form), esc(row.form), markedCode(record->code1.trimmed()),
+        .arg(lookupAddress(character), esc(character), markedCode(record->code1.trimmed()),
              row.fromExample ? QStringLiteral("取自此字") : QStringLiteral("成字字根"));
 }
 

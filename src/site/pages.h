@@ -43,6 +43,15 @@ QString shortCodeLevels(SiteData& data, const QString& character,
 QString identificationText(QChar letter);
 // Numbered stroke squares from stroke centre lines on the 128 grid.
 QString strokeOrder(const QList<QList<QPoint>>& strokes);
+// A character linked to its lookup with its full code, or with its short code of level 1..3.
+QString coded(SiteData& data, const QString& character, int level = 0);
+QString codedList(SiteData& data, const QStringList& characters, int level = 0);
+QStringList split(QStringView text);
+// The tutorial's sections on strokes, splitting principles, last-stroke cases and shapes.
+QString strokesSection(SiteData& data);
+QString principlesSection(SiteData& data);
+QString lastStrokeSection(SiteData& data);
+QString shapesSection(SiteData& data);
 // The code of a word from the full codes of its characters, and how many letters each gives.
 QString wordCodeOf(const QStringList& fullCodes, QList<int>* taken = nullptr);
 

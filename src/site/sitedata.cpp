@@ -29,7 +29,9 @@ std::vector<RadicalRow> readRadicals(const QString& path) {
         const QList<QStringView> cells = line.split(u'\t');
         if (cells.size() < 6 || cells[0].size() != 1 || cells[0][0] < u'a' || cells[0][0] > u'y')
             continue;
-        rows.push_back({cells[0][0], cells[1].toString(), cells[2] == u"strokes",
+        const bool fromExample = cells[2] == u"strokes";
+        rows.push_back({cells[0][0], cells[1].toString(), fromExample,
+                        fromExample ? cells[3].split(u' ').front().toString() : QString(),
                         cells[5].toString(), cells.size() > 6 ? cells[6].toString() : QString()});
     }
     return rows;

@@ -19,7 +19,8 @@ namespace radiane::site {
 struct RadicalRow {
     QChar key;                // a..y
     QString form;             // the radical, or its example character
-    bool fromExample = false; // drawn from strokes of the example character form
+    bool fromExample = false; // drawn from strokes of an example character
+    QString example;          // that character (form itself, unless the radical has a code point)
     QString picture;          // picture name in bmp/, e.g. "g01"
     QString note;
 };

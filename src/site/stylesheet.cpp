@@ -77,6 +77,9 @@ a.keyname { display: inline-block; min-width: 1.5em; padding: 0 .3em; border: 1p
 .strokes circle { fill: var(--accent); }
 .principles figure img { width: 84px; height: 85px; }
 a.glyph { display: block; font-size: 4.2em; line-height: 1.3; text-decoration: none; color: var(--ink); }
+.glyphcell { font-size: 2.4em; }
+.strokekinds .strokes svg { width: 48px; height: 48px; }
+span.pair { white-space: nowrap; }
 td.pair { white-space: nowrap; }
 .notice { background: #fff4e5; border: 1px solid #f0c890; padding: .6em 1em; border-radius: .3em; }
 @media (max-width: 600px) {
@@ -85,11 +88,13 @@ td.pair { white-space: nowrap; }
   .row, .row.home, .row.bottom { padding-left: 0; width: 100%; gap: .2em; }
   .keyboard { padding: .3em; gap: .2em; }
   .cap { padding: .1em; min-height: 2.8em; font-size: .8em; }
-  .tiles { grid-template-columns: repeat(auto-fill, minmax(6.5em, 1fr)); }
   .tiles figcaption { font-size: .85em; letter-spacing: 0; }
   .tiles figcaption .code { letter-spacing: 0; }
   .strokes svg { width: 48px; height: 48px; }
-  .form { grid-template-columns: 6.5em 1fr; }
+  .tiles figure img, .form figure img { width: 64px; height: 65px; }
+  .tiles { grid-template-columns: repeat(auto-fill, minmax(5.6em, 1fr)); gap: .4em; }
+  .form { grid-template-columns: 5.6em 1fr; }
+  figure { padding: .2em; }
   .facts { grid-template-columns: 1fr; }
   .big { font-size: 3.5em; }
   img.part { width: 44px; height: 45px; margin-right: .1em; }
