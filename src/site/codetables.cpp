@@ -37,6 +37,8 @@ CodeTables::CodeTables(const QString& folder) {
               [&](QString word, QStringView code) { words_.insert(word, code.toString()); });
     readPairs(dir.filePath(QStringLiteral("strokes.tsv")),
               [&](QString c, QStringView lines) { strokes_.insert(c, lines.toString()); });
+    readPairs(dir.filePath(QStringLiteral("formexamples.tsv")),
+              [&](QString name, QStringView text) { formExamples_.insert(name, text.toString()); });
 }
 
 QList<QList<QPoint>> CodeTables::strokesOf(const QString& character) const {

@@ -83,17 +83,22 @@ QString exampleFigure(SiteData& data, const Example& example, const QString& rad
                                : QStringLiteral("<span class=\"radical\">%1</span>").arg(esc(radical)));
 }
 
-// A form no drilled character paints: the character it is, or is taken from, with its code.
-QString formCharacter(SiteData& data, const RadicalRow& row) {
-    const QString character = row.fromExample ? row.example : row.form;
-    const std::optional<lookup::CodeRecord> record = data.codes(character);
-    if (!record)
-        return QStringLiteral("<p class=\"none\">暂无例字</p>");
-    return QStringLiteral("<div class=\"tiles\"><figure class=\"word\"><a class=\"glyph\" "
-                          "href=\"%1\">%2</a><figcaption>%2 %3<span class=\"radical\">%4"
-                          "</span></figcaption></figure></div>")
-        .arg(lookupAddress(character), esc(character), markedCode(record->code1.trimmed()),
-             row.fromExample ? QStringLiteral("取自此字") : QStringLiteral("成字字根"));
+// A form no drilled character paints: the character it is, or is taken from, or characters
+// that begin or end with it, each with its code.
+QString formCharacters(SiteData& data, const RadicalRow& row) {
+    QStringList characters{row.fromExample ? row.example : row.form};
+    if (!data.codes(characters.front()))
+        characters = split(data.tables().formExamples(row.picture));
+    QString html;
+    for (const QString& c : characters)
+        if (const std::optional<lookup::CodeRecord> record = data.codes(c))
+            html += QStringLiteral("<figure class=\"word\"><a class=\"glyph\" href=\"%1\">%2</a>"
+                                   "<figcaption>%2 %3<span class=\"radical\">%4</span></figcaption>"
+                                   "</figure>")
+                        .arg(lookupAddress(c), esc(c), markedCode(record->code1.trimmed()),
+                             esc(radicalCaption(row)));
+    return html.isEmpty() ? QStringLiteral("<p class=\"none\">暂无例字</p>")
+                          : QStringLiteral("<div class=\"tiles\">%1</div>").arg(html);
 }
 
 QString tiles(SiteData& data, const QList<Example>& examples, int cap,
@@ -128,7 +133,7 @@ QString radicalsWithExamples(SiteData& data, QChar key, int zone,
                 own.append(example);
                 placed.insert(example.character);
             }
-        const QString shown = own.isEmpty() ? formCharacter(data, *row)
+        const QString shown = own.isEmpty() ? formCharacters(data, *row)
                                             : tiles(data, own, kExamplesPerForm,
                                                     radicalCaption(*row));
         body += QStringLiteral("<div class=\"form\">%1%2</div>").arg(radicalFigure(*row, zone), shown);

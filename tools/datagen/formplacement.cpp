@@ -129,4 +129,31 @@ QString FormPlacer::place(const CharStrokes& strokes, const QList<int>& part, QC
     return nearest ? nearest->name : QString();
 }
 
+bool FormPlacer::holds(const CharStrokes& strokes, const QString& code, const QString& name) const {
+    if (code.size() < 3)
+        return false;
+    for (const Form& f : forms_) {
+        const int n = int(f.medians.size());
+        if (f.name != name || n >= strokes.count())
+            continue;
+        const RadicalShape shape{f.key, QString(), f.name, f.medians};
+        // The first radical is the first letter; the last is the last or, before an
+        // identification letter, the one before it.
+        const bool first = code.front() == f.key && strokesMatch(strokes.medians, 0, shape);
+        const bool last = (code.back() == f.key || code[code.size() - 2] == f.key) &&
+                          strokesMatch(strokes.medians, strokes.count() - n, shape);
+        if (first || last)
+            return true;
+    }
+    return false;
+}
+
+QStringList FormPlacer::names() const {
+    QStringList out;
+    for (const Form& f : forms_)
+        if (!out.contains(f.name))
+            out.append(f.name);
+    return out;
+}
+
 } // namespace datagen

@@ -22,6 +22,10 @@ public:
     FormPlacer(const std::vector<Radical>& table, QList<RadicalShape> shapes);
 
     QString place(const CharStrokes& strokes, const QList<int>& part, QChar key) const;
+    // Whether the character's first or last strokes have the form's shape, and its full code
+    // names the form's key there.
+    bool holds(const CharStrokes& strokes, const QString& code, const QString& name) const;
+    QStringList names() const;
 
 private:
     struct Form {
