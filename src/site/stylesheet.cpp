@@ -80,6 +80,7 @@ a.glyph { display: block; font-size: 4.2em; line-height: 1.3; text-decoration: n
 .glyphcell { font-size: 2.4em; }
 .strokekinds .strokes svg { width: 48px; height: 48px; }
 span.pair { white-space: nowrap; }
+.tiles figure.part figcaption { white-space: normal; }
 td.pair { white-space: nowrap; }
 .notice { background: #fff4e5; border: 1px solid #f0c890; padding: .6em 1em; border-radius: .3em; }
 @media (max-width: 600px) {
@@ -92,8 +93,9 @@ td.pair { white-space: nowrap; }
   .tiles figcaption .code { letter-spacing: 0; }
   .strokes svg { width: 48px; height: 48px; }
   .tiles figure img, .form figure img { width: 64px; height: 65px; }
-  .tiles { grid-template-columns: repeat(auto-fill, minmax(5.6em, 1fr)); gap: .4em; }
-  .form { grid-template-columns: 5.6em 1fr; }
+  .tiles { grid-template-columns: repeat(auto-fill, minmax(4.9em, 1fr)); gap: .3em; }
+  .form { grid-template-columns: 4.4em 1fr; gap: .3em; }
+  main { padding: .5em .4em 1.5em; }
   figure { padding: .2em; }
   .facts { grid-template-columns: 1fr; }
   .big { font-size: 3.5em; }
@@ -110,8 +112,9 @@ td.pair { white-space: nowrap; }
   h2 { break-after: avoid; page-break-after: avoid; }
   /* Key pages: small tiles, many to a row. */
   .form { grid-template-columns: 22mm 1fr; gap: 2mm; margin: 2mm 0; break-inside: avoid; }
-  .form figure img, .tiles figure img { width: 16mm; height: 16mm; }
-  .tiles { grid-template-columns: repeat(auto-fill, minmax(21mm, 1fr)); gap: 1mm; }
+  .form figure img, .tiles figure img { width: 13mm; height: 13mm; }
+  .tiles { grid-template-columns: repeat(auto-fill, minmax(19mm, 1fr)); gap: 1mm; }
+  a.glyph { font-size: 28pt; }
   figure { padding: .5mm; }
   figcaption { font-size: 8pt; line-height: 1.2; }
   .verse { font-size: 12pt; }
