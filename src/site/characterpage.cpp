@@ -94,7 +94,8 @@ QString characterLessons(SiteData& data, const QString& character,
     QString body;
     const QChar first = code.isEmpty() ? QChar() : code.front();
     const RadicalRow* own = rowOfCharacter(data, character);
-    if (!code.isEmpty() && code.count(first) == code.size() && keyNameOf(data, first) == character) {
+    if (!code.isEmpty() && code.count(first) == code.size() &&
+        keyNameOf(data, first) == character) {
         body += QStringLiteral("<h2>键名字</h2><p>“%1”是 %2 键的键名字根。键名字连打四下所在键："
                                "%3。</p>")
                     .arg(esc(character), capLink(first), markedCode(code));
@@ -125,16 +126,17 @@ QString characterLessons(SiteData& data, const QString& character,
             const QChar key = part <= code.size() ? code[part - 1] : QChar();
             const RadicalRow* row = rowOfPicture(data, data.formOf({character, part}));
             const QString picture = character + u'-' + QString::number(part);
-            body += QStringLiteral("<figure class=\"part\"><img src=\"%1\" alt=\"%2 第 %3 个字根\">")
-                        .arg(pictureAddress(picture), esc(character))
-                        .arg(part);
+            body +=
+                QStringLiteral("<figure class=\"part\"><img src=\"%1\" alt=\"%2 第 %3 个字根\">")
+                    .arg(pictureAddress(picture), esc(character))
+                    .arg(part);
             if (row)
                 body += QStringLiteral("<img class=\"form\" src=\"%1\" alt=\"%2\">")
                             .arg(pictureAddress(row->picture), esc(radicalCaption(*row)));
-            body += QStringLiteral("<figcaption>第 %1 个：%2 → %3 键</figcaption></figure>")
-                        .arg(part)
-                        .arg(row ? esc(radicalCaption(*row)) : QStringLiteral("字根"),
-                             capLink(key));
+            body +=
+                QStringLiteral("<figcaption>第 %1 个：%2 → %3 键</figcaption></figure>")
+                    .arg(part)
+                    .arg(row ? esc(radicalCaption(*row)) : QStringLiteral("字根"), capLink(key));
         }
         body += QStringLiteral("</div>");
     } else if (!own) {

@@ -10,8 +10,7 @@ namespace {
 constexpr qint64 kMaxTableBytes = 8 * 1024 * 1024;
 
 // Calls take(first cell, second cell) for each line of two cells.
-template <typename Take>
-void readPairs(const QString& path, Take take) {
+template <typename Take> void readPairs(const QString& path, Take take) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxTableBytes)
         return;

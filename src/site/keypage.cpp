@@ -28,8 +28,8 @@ QString verseOf(QChar key) {
     // The site's own copy punctuates in full width throughout; the drill keeps its texts.
     QString verse = row->verse;
     static const std::pair<char16_t, char16_t> kFullWidth[] = {
-        {u',', u'，'}, {u';', u'；'}, {u':', u'：'}, {u'(', u'（'}, {u')', u'）'}, {u'!', u'！'},
-        {u'?', u'？'}};
+        {u',', u'，'}, {u';', u'；'}, {u':', u'：'}, {u'(', u'（'},
+        {u')', u'）'}, {u'!', u'！'}, {u'?', u'？'}};
     for (const auto& [half, full] : kFullWidth)
         verse.replace(QChar(half), QChar(full));
     return verse;
@@ -79,8 +79,9 @@ QString exampleFigure(SiteData& data, const Example& example, const QString& rad
                           "<figcaption>%3 %4%5</figcaption></figure>")
         .arg(lookupAddress(example.character), pictureAddress(picture), esc(example.character),
              markedCode(record->code1.trimmed(), example.part),
-             radical.isEmpty() ? QString()
-                               : QStringLiteral("<span class=\"radical\">%1</span>").arg(esc(radical)));
+             radical.isEmpty()
+                 ? QString()
+                 : QStringLiteral("<span class=\"radical\">%1</span>").arg(esc(radical)));
 }
 
 // A form no drilled character paints: the character it is, or is taken from, or characters
@@ -133,10 +134,11 @@ QString radicalsWithExamples(SiteData& data, QChar key, int zone,
                 own.append(example);
                 placed.insert(example.character);
             }
-        const QString shown = own.isEmpty() ? formCharacters(data, *row)
-                                            : tiles(data, own, kExamplesPerForm,
-                                                    radicalCaption(*row));
-        body += QStringLiteral("<div class=\"form\">%1%2</div>").arg(radicalFigure(*row, zone), shown);
+        const QString shown = own.isEmpty()
+                                  ? formCharacters(data, *row)
+                                  : tiles(data, own, kExamplesPerForm, radicalCaption(*row));
+        body +=
+            QStringLiteral("<div class=\"form\">%1%2</div>").arg(radicalFigure(*row, zone), shown);
     }
     QList<Example> others;
     for (const Example& example : examples)

@@ -39,11 +39,12 @@ QByteArray wordPage(SiteData& data, const QString& word, const QString& code) {
     wordCodeOf(fullCodes, &taken);
     QString rows;
     for (qsizetype i = 0; i < characters.size(); ++i)
-        rows += QStringLiteral("<tr><td class=\"pair\"><a href=\"%1\">%2</a> %3</td><td>%4</td></tr>")
-                    .arg(lookupAddress(characters[i]), esc(characters[i]),
-                         leadMarked(fullCodes[i], taken.value(i)),
-                         taken.value(i) ? QStringLiteral("取前 %1 码").arg(taken.value(i))
-                                        : QStringLiteral("不取码"));
+        rows +=
+            QStringLiteral("<tr><td class=\"pair\"><a href=\"%1\">%2</a> %3</td><td>%4</td></tr>")
+                .arg(lookupAddress(characters[i]), esc(characters[i]),
+                     leadMarked(fullCodes[i], taken.value(i)),
+                     taken.value(i) ? QStringLiteral("取前 %1 码").arg(taken.value(i))
+                                    : QStringLiteral("不取码"));
     static const QString rules[] = {
         QStringLiteral("二字词各取两字全码的前两码。"),
         QStringLiteral("三字词取前两字的第一码和第三字的前两码。"),

@@ -37,8 +37,7 @@ QString radicalCaption(const RadicalRow& row);
 QString characterLessons(SiteData& data, const QString& character,
                          const lookup::CodeRecord& record);
 // Every short code of character labelled by level ("一级简码 ..."), or that it has none.
-QString shortCodeLevels(SiteData& data, const QString& character,
-                        const lookup::CodeRecord& record);
+QString shortCodeLevels(SiteData& data, const QString& character, const lookup::CodeRecord& record);
 // What an identification letter says: "H：末笔丨（竖，第 2 区），左右型（第 1 位）".
 QString identificationText(QChar letter);
 // Numbered stroke squares from stroke centre lines on the 128 grid.

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "common/programfolder.h"
-#include "site/codetables.h"
 #include "lookup/codedatabase.h"
+#include "site/codetables.h"
 
 #include <QChar>
 #include <QHash>

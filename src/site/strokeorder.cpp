@@ -21,8 +21,8 @@ QString strokeOrder(const QList<QList<QPoint>>& strokes) {
     QString html = QStringLiteral("<ol class=\"strokes\">");
     for (qsizetype n = 0; n < strokes.size(); ++n) {
         QString svg = QStringLiteral(
-            "<svg viewBox=\"0 0 128 128\" role=\"img\" aria-label=\"第 %1 笔\">"
-            "<path class=\"grid\" d=\"M0 64H128M64 0V128M0 0L128 128M128 0L0 128\"/>")
+                          "<svg viewBox=\"0 0 128 128\" role=\"img\" aria-label=\"第 %1 笔\">"
+                          "<path class=\"grid\" d=\"M0 64H128M64 0V128M0 0L128 128M128 0L0 128\"/>")
                           .arg(n + 1);
         for (qsizetype before = 0; before < n; ++before)
             svg += polyline(strokes[before], "done");

@@ -3,9 +3,7 @@
 
 namespace radiane::site {
 
-namespace {
-
-} // namespace
+namespace {} // namespace
 
 QStringList split(QStringView text) {
     QStringList list;
@@ -159,13 +157,14 @@ QByteArray tutorialPage(SiteData& data) {
     body += QStringLiteral("<p>两个字根的字：</p>") + splitExamples(data, 2, 4);
     body += QStringLiteral("<p>三个字根的字：</p>") + splitExamples(data, 3, 4);
     body += principlesSection(data) + lastStrokeSection(data) + shapesSection(data);
-    body += QStringLiteral("<h2>六、简码</h2><p>常用字可以只打前一、二或三码，再加空格。</p>"
-                           "<p><b>一级简码</b>：25 个最常用的字，各占一键，打一码：</p><p>%1</p>"
-                           "<p><b>二级简码</b>：打前两码，例如：%2</p>"
-                           "<p><b>三级简码</b>：打前三码，例如：%3</p>")
-                .arg(codedList(data, split(u"一地在要工上是中国同和的有人我主产不为这民了发以经"), 1),
-                     codedList(data, shortCoded(data, 2, 12), 2),
-                     codedList(data, split(u"华想能意部党段通选错备楼读落"), 3));
+    body +=
+        QStringLiteral("<h2>六、简码</h2><p>常用字可以只打前一、二或三码，再加空格。</p>"
+                       "<p><b>一级简码</b>：25 个最常用的字，各占一键，打一码：</p><p>%1</p>"
+                       "<p><b>二级简码</b>：打前两码，例如：%2</p>"
+                       "<p><b>三级简码</b>：打前三码，例如：%3</p>")
+            .arg(codedList(data, split(u"一地在要工上是中国同和的有人我主产不为这民了发以经"), 1),
+                 codedList(data, shortCoded(data, 2, 12), 2),
+                 codedList(data, split(u"华想能意部党段通选错备楼读落"), 3));
     body +=
         QStringLiteral("<h2>七、词组</h2><p>词组一律打四码，每个字取它全码的前几码："
                        "二字词各取前两码；三字词取前两字的第一码和第三字的前两码；"

@@ -18,8 +18,9 @@ QString partPictures(SiteData& data, const QString& character) {
                     .arg(pictureAddress(name), esc(character))
                     .arg(part);
     }
-    return html.isEmpty() ? QStringLiteral("<span class=\"glyphcell\">%1</span>").arg(esc(character))
-                          : html;
+    return html.isEmpty()
+               ? QStringLiteral("<span class=\"glyphcell\">%1</span>").arg(esc(character))
+               : html;
 }
 
 struct Case {
@@ -80,14 +81,16 @@ QString strokesSection(SiteData& data) {
     QString rows;
     for (const Kind& k : kinds) {
         const QString sign = QString::fromUtf16(k.sign);
-        rows += QStringLiteral("<tr><td>%1</td><td>%2</td><td>%3</td><td>%4</td><td>%5</td></tr>")
-                    .arg(strokeOrder(data.tables().strokesOf(sign)), esc(QString::fromUtf16(k.name)),
-                         keyCap(k.key), esc(QString::fromUtf16(k.covers)), coded(data, sign));
+        rows +=
+            QStringLiteral("<tr><td>%1</td><td>%2</td><td>%3</td><td>%4</td><td>%5</td></tr>")
+                .arg(strokeOrder(data.tables().strokesOf(sign)), esc(QString::fromUtf16(k.name)),
+                     keyCap(k.key), esc(QString::fromUtf16(k.covers)), coded(data, sign));
     }
     return QStringLiteral(
                "<h2>二、五种笔画</h2><p>五笔只认五种笔画，每种对应一个区的第一个键。"
                "识别码和成字字根都按它们打。单个笔画本身也是字：报户口（它所在的键）再打一次，"
-               "补两个 L。</p><table class=\"strokekinds\"><tr><th>笔画</th><th>名称</th><th>键</th>"
+               "补两个 L。</p><table "
+               "class=\"strokekinds\"><tr><th>笔画</th><th>名称</th><th>键</th>"
                "<th>包括</th><th>单笔画的编码</th></tr>%1</table>")
         .arg(rows);
 }
@@ -95,21 +98,22 @@ QString strokesSection(SiteData& data) {
 QString principlesSection(SiteData& data) {
     return QStringLiteral("<h3>拆分的四个原则</h3><p>同一个字常有几种拆法，按下面四条取舍："
                           "</p>") +
-           caseTable(data, {
-                               {u"世", u"取大优先：拆出的字根越大越好、个数越少越好。"
-                                      u"“世”拆成 廿 乙，不拆成 一 凵 乙。"},
-                               {u"夫", u"取大优先：“夫”是 二 人，不是 一 大 或 一 一 人。"},
-                               {u"自", u"兼顾直观：拆得看起来自然。“自”是 丿 目，"
-                                      u"不是 白 三（那样 白 的撇和 目 共用笔画）。"},
-                               {u"国", u"兼顾直观：照书写顺序先取外框 囗，再取里面的 王 丶；三个字根，"
-                                      u"补识别码 I（末笔点，杂合型）。"},
-                               {u"占", u"能散不连：字根之间能分开就当作分开（散），"
-                                      u"“占”是上 卜 下 口，上下型。"},
-                               {u"卡", u"能散不连：上 卜 两部分上下排开，按上下型取识别码 U（末笔点）。"},
-                               {u"天", u"能连不交：字根能相连就不让它们相交。"
-                                      u"“天”是 一 大（相连），不是 二 人（相交）。"},
-                               {u"于", u"能连不交：“于”是 一 十，不是 二 丨。"},
-                           });
+           caseTable(data,
+                     {
+                         {u"世", u"取大优先：拆出的字根越大越好、个数越少越好。"
+                                 u"“世”拆成 廿 乙，不拆成 一 凵 乙。"},
+                         {u"夫", u"取大优先：“夫”是 二 人，不是 一 大 或 一 一 人。"},
+                         {u"自", u"兼顾直观：拆得看起来自然。“自”是 丿 目，"
+                                 u"不是 白 三（那样 白 的撇和 目 共用笔画）。"},
+                         {u"国", u"兼顾直观：照书写顺序先取外框 囗，再取里面的 王 丶；三个字根，"
+                                 u"补识别码 I（末笔点，杂合型）。"},
+                         {u"占", u"能散不连：字根之间能分开就当作分开（散），"
+                                 u"“占”是上 卜 下 口，上下型。"},
+                         {u"卡", u"能散不连：上 卜 两部分上下排开，按上下型取识别码 U（末笔点）。"},
+                         {u"天", u"能连不交：字根能相连就不让它们相交。"
+                                 u"“天”是 一 大（相连），不是 二 人（相交）。"},
+                         {u"于", u"能连不交：“于”是 一 十，不是 二 丨。"},
+                     });
 }
 
 QString lastStrokeSection(SiteData& data) {
@@ -117,11 +121,11 @@ QString lastStrokeSection(SiteData& data) {
                           "有两类例外：</p>") +
            caseTable(data, {
                                {u"迫", u"辶 和 廴 包围的字，末笔取被包围部分的末笔："
-                                      u"“白”末笔横，杂合型，识别码 D。"},
+                                       u"“白”末笔横，杂合型，识别码 D。"},
                                {u"连", u"“车”末笔竖，杂合型，识别码 K。"},
                                {u"延", u"廴 同样：里面的 止 末笔横。"},
                                {u"劝", u"力 刀 九 匕 作末字根时，末笔一律取折（乙）："
-                                      u"“劝”左右型，识别码 N。"},
+                                       u"“劝”左右型，识别码 N。"},
                                {u"男", u"末字根 力，末笔折，上下型，识别码 B。"},
                                {u"切", u"末字根 刀，末笔折，左右型，识别码 N。"},
                                {u"化", u"末字根 匕，末笔折，左右型，识别码 N。"},

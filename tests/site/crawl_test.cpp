@@ -59,7 +59,8 @@ TEST(SiteCrawl, EveryLinkAnswersAndEveryCodeShownIsTheCharacters) {
         ++pages;
         const QString body = QString::fromUtf8(response.body);
         for (auto m = link.globalMatch(body); m.hasNext();) {
-            const QString next = m.next().captured(1).replace(QStringLiteral("&amp;"), QStringLiteral("&"));
+            const QString next =
+                m.next().captured(1).replace(QStringLiteral("&amp;"), QStringLiteral("&"));
             if (!seen.contains(next)) {
                 seen.insert(next);
                 queue << next;
@@ -95,7 +96,8 @@ TEST(SiteCrawl, LookupShowsTheRecordFound) {
     for (const int n : {1, database.recordCount()}) {
         const std::optional<lookup::CodeRecord> record = database.read(n);
         ASSERT_TRUE(record);
-        const QByteArray target = "/wbcx/search.asp?searchtxt=" + QUrl::toPercentEncoding(record->hanzi);
+        const QByteArray target =
+            "/wbcx/search.asp?searchtxt=" + QUrl::toPercentEncoding(record->hanzi);
         const QString body = QString::fromUtf8(site.respond("GET", target).body);
         EXPECT_TRUE(body.contains(QStringLiteral("<dt>全码</dt><dd><span class=\"code\">%1</span>")
                                       .arg(record->code1.trimmed())))

@@ -25,7 +25,8 @@ constexpr double kSimplify = 2; // grid cells a dropped point may lie off its li
 bool isGb2312Hanzi(const QString& c) {
     const auto bytes = radiane::encodeGbk(c);
     return bytes && bytes->size() == 2 && uchar(bytes->at(0)) >= 0xB0 &&
-           uchar(bytes->at(0)) <= 0xF7 && uchar(bytes->at(1)) >= 0xA1 && uchar(bytes->at(1)) <= 0xFE;
+           uchar(bytes->at(0)) <= 0xF7 && uchar(bytes->at(1)) >= 0xA1 &&
+           uchar(bytes->at(1)) <= 0xFE;
 }
 
 struct Word {
