@@ -100,7 +100,8 @@ td.pair { white-space: nowrap; }
   .facts { grid-template-columns: 1fr; }
   .big { font-size: 3.5em; }
   img.part { width: 44px; height: 45px; margin-right: .1em; }
-  .chart figure img { width: 64px; height: 65px; }
+  .chart figure img { width: 56px; height: 57px; }
+  .chart .tiles { grid-template-columns: repeat(auto-fill, minmax(4.4em, 1fr)); }
   table { font-size: .9em; }
 }
 @media print {
@@ -115,6 +116,7 @@ td.pair { white-space: nowrap; }
   .form figure img, .tiles figure img { width: 13mm; height: 13mm; }
   .tiles { grid-template-columns: repeat(auto-fill, minmax(19mm, 1fr)); gap: 1mm; }
   a.glyph { font-size: 28pt; }
+  .tiles:has(figure.part) { grid-template-columns: repeat(auto-fill, minmax(34mm, 1fr)); }
   figure { padding: .5mm; }
   figcaption { font-size: 8pt; line-height: 1.2; }
   .verse { font-size: 12pt; }

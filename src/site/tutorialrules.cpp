@@ -1,6 +1,8 @@
 #include "site/htmlpage.h"
 #include "site/pages.h"
 
+#include <initializer_list>
+
 namespace radiane::site {
 
 namespace {
