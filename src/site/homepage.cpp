@@ -72,23 +72,26 @@ QByteArray practicePage(SiteData& data) {
 }
 
 QByteArray chartPage(SiteData& data) {
-    QString body = QStringLiteral("<h1>五笔 86 版字根总表</h1><p>共 %1 个字根。用浏览器的打印功能"
+    QString body = QStringLiteral("<div class=\"chartsheet\"><h1>五笔 86 版字根总表</h1><p>共 %1 "
+                                  "个字根。用浏览器的打印功能"
                                   "可把整张表打印出来。</p><div class=\"chart\">")
                        .arg(data.radicals().size());
     for (int zone = 1; zone <= 5; ++zone)
         for (QChar key : zoneKeys(zone)) {
-            body += QStringLiteral("<section class=\"chartkey z%1\"><h3><a href=\"%2\">%3 键 %4</a>"
-                                   "</h3><p class=\"verse\">%5</p><div class=\"tiles\">")
-                        .arg(zone)
-                        .arg(keyAddress(key), QString(key.toUpper()), zoneNumber(key),
-                             esc(verseOf(key)));
+            body +=
+                QStringLiteral("<section class=\"chartkey z%1%2\"><h3><a href=\"%3\">%4 键 %5</a>"
+                               "</h3><p class=\"verse\">%6</p><div class=\"tiles\">")
+                    .arg(zone)
+                    .arg(key == zoneKeys(zone).front() ? QStringLiteral(" first") : QString())
+                    .arg(keyAddress(key), QString(key.toUpper()), zoneNumber(key),
+                         esc(verseOf(key)));
             for (const RadicalRow* row : data.radicalsOf(key))
                 body += QStringLiteral("<figure><img src=\"%1\" alt=\"%2\"><figcaption>%2"
                                        "</figcaption></figure>")
                             .arg(pictureAddress(row->picture), esc(radicalCaption(*row)));
             body += QStringLiteral("</div></section>");
         }
-    body += QStringLiteral("</div>");
+    body += QStringLiteral("</div></div>");
     return htmlDocument(QStringLiteral("字根总表"), body, data.unusableFiles());
 }
 

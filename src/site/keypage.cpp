@@ -23,7 +23,16 @@ QString keyNameOf(SiteData& data, QChar key) {
 
 QString verseOf(QChar key) {
     const drill::KeyHintRow* row = drill::findKeyHint(QString(key));
-    return row ? row->verse : QString();
+    if (!row)
+        return {};
+    // The site's own copy punctuates in full width throughout; the drill keeps its texts.
+    QString verse = row->verse;
+    static const std::pair<char16_t, char16_t> kFullWidth[] = {
+        {u',', u'，'}, {u';', u'；'}, {u':', u'：'}, {u'(', u'（'},
+        {u')', u'）'}, {u'!', u'！'}, {u'?', u'？'}};
+    for (const auto& [half, full] : kFullWidth)
+        verse.replace(QChar(half), QChar(full));
+    return verse;
 }
 
 QString noteText(const QString& note) {
@@ -38,7 +47,7 @@ QString noteText(const QString& note) {
 }
 
 QString radicalCaption(const RadicalRow& row) {
-    if (!row.fromExample)
+    if (!row.fromExample || row.form != row.example)
         return row.form;
     const QString note = noteText(row.note);
     return note.isEmpty() ? QStringLiteral("取自“%1”").arg(row.form) : note;
@@ -61,24 +70,46 @@ QString radicalFigure(const RadicalRow& row, int zone) {
 
 // The example's character with its radical painted black and its code; empty when the data
 // lack its code or picture.
-QString exampleFigure(SiteData& data, const Example& example) {
+QString exampleFigure(SiteData& data, const Example& example, const QString& radical = QString()) {
     const std::optional<lookup::CodeRecord> record = data.codes(example.character);
     const QString picture = example.character + u'-' + QString::number(example.part);
     if (!record || !data.hasPicture(picture))
         return {};
     return QStringLiteral("<figure><a href=\"%1\"><img src=\"%2\" alt=\"%3\"></a>"
-                          "<figcaption>%3 %4</figcaption></figure>")
+                          "<figcaption>%3 %4%5</figcaption></figure>")
         .arg(lookupAddress(example.character), pictureAddress(picture), esc(example.character),
-             markedCode(record->code1, example.part));
+             markedCode(record->code1.trimmed(), example.part),
+             radical.isEmpty()
+                 ? QString()
+                 : QStringLiteral("<span class=\"radical\">%1</span>").arg(esc(radical)));
 }
 
-QString tiles(SiteData& data, const QList<Example>& examples, int cap) {
+// A form no drilled character paints: the character it is, or is taken from, or characters
+// that begin or end with it, each with its code.
+QString formCharacters(SiteData& data, const RadicalRow& row) {
+    QStringList characters{row.fromExample ? row.example : row.form};
+    if (!data.codes(characters.front()))
+        characters = split(data.tables().formExamples(row.picture));
+    QString html;
+    for (const QString& c : characters)
+        if (const std::optional<lookup::CodeRecord> record = data.codes(c))
+            html += QStringLiteral("<figure class=\"word\"><a class=\"glyph\" href=\"%1\">%2</a>"
+                                   "<figcaption>%2 %3<span class=\"radical\">%4</span></figcaption>"
+                                   "</figure>")
+                        .arg(lookupAddress(c), esc(c), markedCode(record->code1.trimmed()),
+                             esc(radicalCaption(row)));
+    return html.isEmpty() ? QStringLiteral("<p class=\"none\">暂无例字</p>")
+                          : QStringLiteral("<div class=\"tiles\">%1</div>").arg(html);
+}
+
+QString tiles(SiteData& data, const QList<Example>& examples, int cap,
+              const QString& radical = QString()) {
     QString html;
     int shown = 0;
     for (const Example& example : examples) {
         if (shown >= cap)
             break;
-        const QString figure = exampleFigure(data, example);
+        const QString figure = exampleFigure(data, example, radical);
         html += figure;
         shown += figure.isEmpty() ? 0 : 1;
     }
@@ -103,8 +134,11 @@ QString radicalsWithExamples(SiteData& data, QChar key, int zone,
                 own.append(example);
                 placed.insert(example.character);
             }
-        body += QStringLiteral("<div class=\"form\">%1%2</div>")
-                    .arg(radicalFigure(*row, zone), tiles(data, own, kExamplesPerForm));
+        const QString shown = own.isEmpty()
+                                  ? formCharacters(data, *row)
+                                  : tiles(data, own, kExamplesPerForm, radicalCaption(*row));
+        body +=
+            QStringLiteral("<div class=\"form\">%1%2</div>").arg(radicalFigure(*row, zone), shown);
     }
     QList<Example> others;
     for (const Example& example : examples)

@@ -1,6 +1,7 @@
 #include "lookup/onlinequery.h"
 #include "site/htmlpage.h"
 #include "site/pages.h"
+#include "site/requesttarget.h"
 
 namespace radiane::site {
 
@@ -20,12 +21,43 @@ QString lookupForm(const QString& value) {
     return form + QStringLiteral("</p>");
 }
 
-QString shortCodes(const lookup::CodeRecord& record) {
-    QStringList codes;
-    for (const QString& code : {record.code2, record.code3})
-        if (!code.trimmed().isEmpty() && code.trimmed() != record.code1)
-            codes << markedCode(code.trimmed());
-    return codes.isEmpty() ? QStringLiteral("无（须打全码）") : codes.join(QStringLiteral("、"));
+// A code with its first `lead` letters marked.
+QString leadMarked(const QString& code, int lead) {
+    return QStringLiteral("<span class=\"code\"><em>%1</em>%2</span>")
+        .arg(esc(code.left(lead)), esc(code.mid(lead)));
+}
+
+QByteArray wordPage(SiteData& data, const QString& word, const QString& code) {
+    QStringList fullCodes;
+    QList<QString> characters;
+    for (qsizetype i = 0; i < word.size(); ++i) {
+        characters << word.mid(i, 1);
+        const std::optional<lookup::CodeRecord> record = data.codes(characters.back());
+        fullCodes << (record ? record->code1.trimmed() : QString());
+    }
+    QList<int> taken;
+    wordCodeOf(fullCodes, &taken);
+    QString rows;
+    for (qsizetype i = 0; i < characters.size(); ++i)
+        rows +=
+            QStringLiteral("<tr><td class=\"pair\"><a href=\"%1\">%2</a> %3</td><td>%4</td></tr>")
+                .arg(lookupAddress(characters[i]), esc(characters[i]),
+                     leadMarked(fullCodes[i], taken.value(i)),
+                     taken.value(i) ? QStringLiteral("取前 %1 码").arg(taken.value(i))
+                                    : QStringLiteral("不取码"));
+    static const QString rules[] = {
+        QStringLiteral("二字词各取两字全码的前两码。"),
+        QStringLiteral("三字词取前两字的第一码和第三字的前两码。"),
+        QStringLiteral("四字及以上的词取第一、二、三字和最后一字的第一码。")};
+    const QString body =
+        QStringLiteral("<h1>“%1”的五笔编码</h1><div class=\"big\">%1</div>"
+                       "<dl class=\"facts\"><dt>词码</dt><dd>%2</dd></dl><h2>取码</h2><p>%3"
+                       "标红的字母组成词码。</p><table><tr><th>字 全码</th><th>取码</th></tr>%4"
+                       "</table><h2>再查一个</h2>")
+            .arg(esc(word), markedCode(code), rules[std::min<qsizetype>(word.size(), 4) - 2],
+                 rows) +
+        lookupForm(QString());
+    return htmlDocument(word + QStringLiteral(" 的五笔编码"), body);
 }
 
 } // namespace
@@ -39,7 +71,32 @@ QByteArray lookupFormPage(const QString& message) {
     return htmlDocument(QStringLiteral("编码查询"), body);
 }
 
-QByteArray lookupResultPage(SiteData& data, const QString& character, bool* found) {
+QString wordCodeOf(const QStringList& codes, QList<int>* taken) {
+    QList<int> lead(codes.size(), 0);
+    if (codes.size() == 2) {
+        lead = {2, 2};
+    } else if (codes.size() == 3) {
+        lead = {1, 1, 2};
+    } else if (codes.size() > 3) {
+        lead[0] = lead[1] = lead[2] = 1;
+        lead.back() = 1;
+    }
+    QString code;
+    for (qsizetype i = 0; i < codes.size(); ++i)
+        code += codes[i].left(lead[i]);
+    if (taken)
+        *taken = lead;
+    return code;
+}
+
+QByteArray lookupResultPage(SiteData& data, const QString& query, bool* found) {
+    if (query.size() >= 2) {
+        const QString code = data.tables().wordCode(query);
+        *found = !code.isEmpty();
+        if (*found)
+            return wordPage(data, query, code);
+    }
+    const QString character = firstCharacter(query);
     const std::optional<lookup::CodeRecord> record = data.codes(character);
     *found = record.has_value();
     if (character.isEmpty()) {
@@ -58,26 +115,9 @@ QByteArray lookupResultPage(SiteData& data, const QString& character, bool* foun
     QString body = QStringLiteral("<h1>“%1”的五笔编码</h1><div class=\"big\">%1</div>"
                                   "<dl class=\"facts\"><dt>全码</dt><dd>%2</dd>"
                                   "<dt>简码</dt><dd>%3</dd></dl>")
-                       .arg(esc(character), markedCode(record->code1), shortCodes(*record));
-    QString pictures;
-    for (int part = 1; part <= 4; ++part) {
-        const QString name = character + u'-' + QString::number(part);
-        if (record->seeds[part - 1].trimmed().isEmpty() || !data.hasPicture(name))
-            continue;
-        const QChar key = part <= record->code1.size() ? record->code1[part - 1] : QChar();
-        pictures +=
-            QStringLiteral("<figure><img src=\"%1\" alt=\"%2 第 %3 个字根\"><figcaption>第 %3 "
-                           "个字根 → <a href=\"%4\">%5 键</a></figcaption></figure>")
-                .arg(pictureAddress(name), esc(character))
-                .arg(part)
-                .arg(keyAddress(key), esc(QString(key.toUpper())));
-    }
-    body += QStringLiteral("<h2>拆字图</h2>");
-    body += pictures.isEmpty()
-                ? QStringLiteral("<p>这个字没有拆字图（拆字图只收练习里的常用字）。</p>")
-                : QStringLiteral("<p>每张图里黑色的部分是一个字根，灰色是其余部分。</p><div "
-                                 "class=\"tiles\">") +
-                      pictures + QStringLiteral("</div>");
+                       .arg(esc(character), markedCode(record->code1.trimmed()),
+                            shortCodeLevels(data, character, *record));
+    body += characterLessons(data, character, *record);
     body += QStringLiteral("<h2>再查一个字</h2>") + lookupForm(QString());
     return htmlDocument(character + QStringLiteral(" 的五笔编码"), body, data.unusableFiles());
 }

@@ -111,7 +111,8 @@ Request routeOf(const QString& path, QByteArrayView query) {
             request.route = Route::BadRequest;
         } else {
             request.route = Route::LookupResult;
-            request.character = firstCharacter(text.value_or(QString()).trimmed());
+            request.text = text.value_or(QString()).trimmed();
+            request.character = firstCharacter(request.text);
         }
     } else if (trimmed == u"/wbwz" || trimmed == u"/wbwz/86help.htm") {
         request.route = Route::Tutorial;

@@ -28,6 +28,7 @@ struct Request {
     Route route = Route::NotFound;
     QChar key;         // Key: a..y
     QString character; // LookupResult: the first character asked for (may be empty)
+    QString text;      // LookupResult: the whole query, trimmed (a word is looked up whole)
     QString picture;   // Picture: the name, e.g. "g01" or "夺-2"
 };
 

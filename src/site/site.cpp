@@ -80,7 +80,7 @@ Response Site::answer(QByteArrayView target) {
         break;
     case Route::LookupResult: {
         bool found = false;
-        QByteArray page = lookupResultPage(data_, request.character, &found);
+        QByteArray page = lookupResultPage(data_, request.text, &found);
         return html(found ? 200 : 404, std::move(page));
     }
     case Route::Picture: {

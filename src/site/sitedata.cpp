@@ -26,7 +26,9 @@ std::vector<RadicalRow> parseRadicals(const QString& text) {
         const QList<QStringView> cells = line.split(u'\t');
         if (cells.size() < 6 || cells[0].size() != 1 || cells[0][0] < u'a' || cells[0][0] > u'y')
             continue;
-        rows.push_back({cells[0][0], cells[1].toString(), cells[2] == u"strokes",
+        const bool fromExample = cells[2] == u"strokes";
+        rows.push_back({cells[0][0], cells[1].toString(), fromExample,
+                        fromExample ? cells[3].split(u' ').front().toString() : QString(),
                         cells[5].toString(), cells.size() > 6 ? cells[6].toString() : QString()});
     }
     return rows;
@@ -102,6 +104,7 @@ SiteData::SiteData(const ProgramFolder& folder) {
     if (const auto text =
             readTable(folder.file(QStringLiteral("zg2forms.txt")), unusableFiles_, true))
         forms_ = parseForms(*text);
+    tables_ = CodeTables(folder.path(), unusableFiles_);
 
     // The picture table: the radicals' pictures and the drilled characters' ones,
     // by the names the data give them (a file that is missing fails when read).
@@ -160,10 +163,9 @@ QStringList SiteData::drilledCharacters() const {
 std::optional<lookup::CodeRecord> SiteData::codes(const QString& character) {
     if (!database_.isOpen() || character.isEmpty())
         return std::nullopt;
+    // The record found, read again by its number: the search's last read is a bound.
     const lookup::FindResult result = database_.find(character);
-    if (!result.found)
-        return std::nullopt;
-    return database_.lastRead();
+    return result.found ? database_.read(result.recordNo) : std::nullopt;
 }
 
 bool SiteData::hasPicture(const QString& name) const {

@@ -2,6 +2,7 @@
 
 #include "common/programfolder.h"
 #include "lookup/codedatabase.h"
+#include "site/codetables.h"
 
 #include <QChar>
 #include <QHash>
@@ -18,7 +19,8 @@ namespace radiane::site {
 struct RadicalRow {
     QChar key;                // a..y
     QString form;             // the radical, or its example character
-    bool fromExample = false; // drawn from strokes of the example character form
+    bool fromExample = false; // drawn from strokes of an example character
+    QString example;          // that character (form itself, unless the radical has a code point)
     QString picture;          // picture name in bmp/, e.g. "g01"
     QString note;
 };
@@ -57,6 +59,9 @@ public:
     // Characters in the code database.
     int characterCount() const { return database_.isOpen() ? database_.recordCount() : 0; }
 
+    // Short codes, words and stroke orders.
+    const CodeTables& tables() const { return tables_; }
+
     // The code record of character; nothing when it is not in the database.
     std::optional<lookup::CodeRecord> codes(const QString& character);
 
@@ -74,6 +79,7 @@ private:
     QHash<QString, QString> forms_;        // character + part -> picture name
     QHash<QString, QString> pictureFiles_; // name -> file: radical pictures, drilled characters
     lookup::CodeDatabase database_;
+    CodeTables tables_;
 };
 
 } // namespace radiane::site

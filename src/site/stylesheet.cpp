@@ -61,6 +61,27 @@ img.part { width: 84px; height: 85px; margin-right: .3em; }
 form input[type=text] { font: inherit; font-size: 1.3em; width: 6em; padding: .1em .3em; }
 form button { font: inherit; font-size: 1.1em; padding: .15em 1em; }
 ol li, ul li { margin: .3em 0; }
+.tiles figcaption { white-space: nowrap; }
+figcaption .radical { display: block; color: #555; font-size: .85em; }
+figure.part img.form { width: 56px; height: 57px; display: inline-block; border: 1px solid #d5d8dd; }
+figure.part img { display: inline-block; vertical-align: middle; }
+a.keyname { display: inline-block; min-width: 1.5em; padding: 0 .3em; border: 1px solid #0004;
+  border-radius: .25em; background: var(--face); font-family: sans-serif; text-decoration: none; }
+.strokes { list-style: none; padding: 0; display: flex; flex-wrap: wrap; gap: .4em; }
+.strokes li { margin: 0; text-align: center; font-family: sans-serif; font-size: .85em; }
+.strokes svg { display: block; width: 64px; height: 64px; border: 1px solid #c9a0a0; background: #fff; }
+.strokes .grid { stroke: #e8caca; stroke-width: .8; stroke-dasharray: 3 3; fill: none; }
+.strokes polyline { fill: none; stroke-linecap: round; stroke-linejoin: round; }
+.strokes .done { stroke: #b8b8b8; stroke-width: 7; }
+.strokes .now { stroke: #111; stroke-width: 8; }
+.strokes circle { fill: var(--accent); }
+.principles figure img { width: 84px; height: 85px; }
+a.glyph { display: block; font-size: 4.2em; line-height: 1.3; text-decoration: none; color: var(--ink); }
+.glyphcell { font-size: 2.4em; }
+.strokekinds .strokes svg { width: 48px; height: 48px; }
+span.pair { white-space: nowrap; }
+.tiles figure.part figcaption { white-space: normal; }
+td.pair { white-space: nowrap; }
 .notice { background: #fff4e5; border: 1px solid #f0c890; padding: .6em 1em; border-radius: .3em; }
 @media (max-width: 600px) {
   main { padding: .6em .7em 1.5em; }
@@ -68,12 +89,19 @@ ol li, ul li { margin: .3em 0; }
   .row, .row.home, .row.bottom { padding-left: 0; width: 100%; gap: .2em; }
   .keyboard { padding: .3em; gap: .2em; }
   .cap { padding: .1em; min-height: 2.8em; font-size: .8em; }
-  .tiles { grid-template-columns: repeat(auto-fill, minmax(6.5em, 1fr)); }
-  .form { grid-template-columns: 6.5em 1fr; }
+  .tiles figcaption { font-size: .85em; letter-spacing: 0; }
+  .tiles figcaption .code { letter-spacing: 0; }
+  .strokes svg { width: 48px; height: 48px; }
+  .tiles figure img, .form figure img { width: 64px; height: 65px; }
+  .tiles { grid-template-columns: repeat(auto-fill, minmax(4.9em, 1fr)); gap: .3em; }
+  .form { grid-template-columns: 4.4em 1fr; gap: .3em; }
+  main { padding: .5em .4em 1.5em; }
+  figure { padding: .2em; }
   .facts { grid-template-columns: 1fr; }
   .big { font-size: 3.5em; }
   img.part { width: 44px; height: 45px; margin-right: .1em; }
-  .chart figure img { width: 64px; height: 65px; }
+  .chart figure img { width: 56px; height: 57px; }
+  .chart .tiles { grid-template-columns: repeat(auto-fill, minmax(4.4em, 1fr)); }
   table { font-size: .9em; }
 }
 @media print {
@@ -83,7 +111,29 @@ ol li, ul li { margin: .3em 0; }
   .keyboard { -webkit-print-color-adjust: exact; print-color-adjust: exact; }
   .cap, .z1, .z2, .z3, .z4, .z5 { -webkit-print-color-adjust: exact; print-color-adjust: exact; }
   h2 { break-after: avoid; page-break-after: avoid; }
+  /* Key pages: small tiles, many to a row. */
+  .form { grid-template-columns: 22mm 1fr; gap: 2mm; margin: 2mm 0; break-inside: avoid; }
+  .form figure img, .tiles figure img { width: 13mm; height: 13mm; }
+  .tiles { grid-template-columns: repeat(auto-fill, minmax(19mm, 1fr)); gap: 1mm; }
+  a.glyph { font-size: 28pt; }
+  .tiles:has(figure.part) { grid-template-columns: repeat(auto-fill, minmax(34mm, 1fr)); }
+  figure { padding: .5mm; }
+  figcaption { font-size: 8pt; line-height: 1.2; }
+  .verse { font-size: 12pt; }
+  /* The chart: two A4 landscape pages, zones 1-3 and 4-5. */
+  .chartsheet { page: chart; }
+  .chartsheet h1 { font-size: 14pt; margin: 0 0 1mm; border-width: 1px; }
+  .chartsheet > p { display: none; }
+  .chart { grid-template-columns: repeat(5, 1fr); gap: 1.5mm; }
+  .chartkey { padding: 1mm; border-width: 1px; }
+  .chartkey h3 { font-size: 9pt; margin: 0; }
+  .chartkey .verse { font-size: 7pt; margin: 0 0 .5mm; letter-spacing: 0; line-height: 1.2; }
+  .chart .tiles { grid-template-columns: repeat(auto-fill, minmax(9.5mm, 1fr)); gap: .3mm; }
+  .chart figure img { width: 9mm; height: 9mm; }
+  .chart figcaption { font-size: 6pt; white-space: nowrap; overflow: hidden; }
+  .chartkey.z4.first { break-before: page; }
 }
+@page chart { size: A4 landscape; margin: 6mm; }
 )css");
 }
 

@@ -3,27 +3,7 @@
 
 namespace radiane::site {
 
-namespace {
-
-// A character with its full code (or shortest code) from the database, linked
-// to its lookup page.
-QString coded(SiteData& data, const QString& character, bool shortest = false) {
-    const std::optional<lookup::CodeRecord> record = data.codes(character);
-    QString code =
-        record ? (shortest && !record->code2.trimmed().isEmpty() ? record->code2 : record->code1)
-               : QString();
-    code = code.trimmed();
-    return QStringLiteral("<a href=\"%1\">%2</a> %3")
-        .arg(lookupAddress(character), esc(character),
-             code.isEmpty() ? QStringLiteral("（编码库缺此字）") : markedCode(code));
-}
-
-QString codedList(SiteData& data, const QStringList& characters, bool shortest = false) {
-    QStringList items;
-    for (const QString& c : characters)
-        items << coded(data, c, shortest);
-    return items.join(QStringLiteral("，"));
-}
+namespace {} // namespace
 
 QStringList split(QStringView text) {
     QStringList list;
@@ -32,16 +12,7 @@ QStringList split(QStringView text) {
     return list;
 }
 
-// The code of a word from the full codes of its characters: two characters take
-// two letters each; three take one, one and two; more take the first letter of
-// the first three and of the last.
-QString wordCode(const QStringList& codes) {
-    if (codes.size() == 2)
-        return codes[0].left(2) + codes[1].left(2);
-    if (codes.size() == 3)
-        return codes[0].left(1) + codes[1].left(1) + codes[2].left(2);
-    return codes[0].left(1) + codes[1].left(1) + codes[2].left(1) + codes.back().left(1);
-}
+namespace {
 
 QString wordRow(SiteData& data, const QString& word) {
     QStringList codes;
@@ -54,7 +25,7 @@ QString wordRow(SiteData& data, const QString& word) {
         parts << esc(c) + u' ' + markedCode(record->code1.trimmed());
     }
     return QStringLiteral("<tr><td>%1</td><td>%2</td><td>%3</td></tr>")
-        .arg(esc(word), parts.join(QStringLiteral("，")), markedCode(wordCode(codes)));
+        .arg(esc(word), parts.join(QStringLiteral("，")), markedCode(wordCodeOf(codes)));
 }
 
 // Drilled characters whose code takes `radicals` radicals, the last letter an
@@ -91,15 +62,17 @@ QString splitExamples(SiteData& data, int radicals, int count) {
         .arg(rows);
 }
 
-// Drilled characters whose shortest code has length letters.
+// Drilled characters with a short code of length letters.
 QStringList shortCoded(SiteData& data, int length, int count) {
     QStringList found;
     for (const QString& c : data.drilledCharacters()) {
         if (found.size() == count)
             break;
-        const std::optional<lookup::CodeRecord> record = data.codes(c);
-        if (record && record->code2.trimmed().size() == length)
-            found << c;
+        for (const QString& code : data.tables().shortCodesOf(c))
+            if (code.size() == length) {
+                found << c;
+                break;
+            }
     }
     return found;
 }
@@ -163,17 +136,17 @@ QByteArray tutorialPage(SiteData& data) {
                 "<h2>一、五区二十五键</h2><p>汉字的笔画归为横、竖、撇、捺（点）、折五种。"
                 "键盘上 A 到 Y 的 25 个字母键按起笔分成五个区，每区五个键；区号和位号合成区位号，"
                 "例如 G 键是 11，Y 键是 41。Z 键不放字根。</p>") +
-            zonesTable(data);
-    body += QStringLiteral("<h2>二、键名字</h2><p>每个键的第一个字根叫键名，"
+            zonesTable(data) + strokesSection(data);
+    body += QStringLiteral("<h2>三、键名字</h2><p>每个键的第一个字根叫键名，"
                            "键名本身是字，连打四下该键即可：</p><p>%1</p>")
                 .arg(codedList(data, keyNames));
-    body += QStringLiteral("<h2>三、成字字根</h2><p>本身是一个字的字根（键名以外）叫成字字根。"
+    body += QStringLiteral("<h2>四、成字字根</h2><p>本身是一个字的字根（键名以外）叫成字字根。"
                            "编码是：字根所在键（报户口），再加第一、第二和最后一笔的笔画键，"
                            "不足四码时就此结束。</p><p>%1</p>"
                            "<p>五种单笔画也按此规则，后面补两个 L：%2</p>")
                 .arg(codedList(data, split(u"五士干十寸雨犬古石厂丁西戈七上止早虫川甲四车力手")),
                      codedList(data, split(u"一丨丿丶乙")));
-    body += QStringLiteral("<h2>四、单字的取码规则</h2><p>一个字按书写顺序拆成字根，"
+    body += QStringLiteral("<h2>五、单字的取码规则</h2><p>一个字按书写顺序拆成字根，"
                            "取第一、第二、第三和最后一个字根所在的键，共四码。</p>") +
             splitExamples(data, 4, 6);
     body +=
@@ -183,16 +156,17 @@ QByteArray tutorialPage(SiteData& data) {
         identificationTable();
     body += QStringLiteral("<p>两个字根的字：</p>") + splitExamples(data, 2, 4);
     body += QStringLiteral("<p>三个字根的字：</p>") + splitExamples(data, 3, 4);
-    body += QStringLiteral("<h2>五、简码</h2><p>常用字可以只打前一、二或三码，再加空格。</p>"
-                           "<p><b>一级简码</b>：25 个最常用的字，各占一键，打一码：</p><p>%1</p>"
-                           "<p><b>二级简码</b>：打前两码，例如：%2</p>"
-                           "<p><b>三级简码</b>：打前三码，例如：%3</p>")
-                .arg(codedList(data, split(u"一地在要工上是中国同和的有人我主产不为这民了发以经"),
-                               true),
-                     codedList(data, shortCoded(data, 2, 12), true),
-                     codedList(data, shortCoded(data, 3, 12), true));
+    body += principlesSection(data) + lastStrokeSection(data) + shapesSection(data);
     body +=
-        QStringLiteral("<h2>六、词组</h2><p>词组一律打四码，每个字取它全码的前几码："
+        QStringLiteral("<h2>六、简码</h2><p>常用字可以只打前一、二或三码，再加空格。</p>"
+                       "<p><b>一级简码</b>：25 个最常用的字，各占一键，打一码：</p><p>%1</p>"
+                       "<p><b>二级简码</b>：打前两码，例如：%2</p>"
+                       "<p><b>三级简码</b>：打前三码，例如：%3</p>")
+            .arg(codedList(data, split(u"一地在要工上是中国同和的有人我主产不为这民了发以经"), 1),
+                 codedList(data, shortCoded(data, 2, 12), 2),
+                 codedList(data, split(u"华想能意部党段通选错备楼读落"), 3));
+    body +=
+        QStringLiteral("<h2>七、词组</h2><p>词组一律打四码，每个字取它全码的前几码："
                        "二字词各取前两码；三字词取前两字的第一码和第三字的前两码；"
                        "四字及以上取第一、二、三字和最后一字的第一码。</p><table><tr><th>词</th>"
                        "<th>各字全码</th><th>词码</th></tr>%1</table>")

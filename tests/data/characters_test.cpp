@@ -198,7 +198,30 @@ TEST_F(Zg2Test, FormsAreChartFormsOfTheItemsKeyInListOrder) {
         EXPECT_EQ(cells[2].front(), items()[n].key) << line.toStdString();
     }
     // Share of items whose form is known, in per cent: it must not drop.
-    EXPECT_GE((lines.size() - 1) * 100 / qsizetype(items().size()), 59);
+    EXPECT_GE((lines.size() - 1) * 100 / qsizetype(items().size()), 95);
+}
+
+// Look-alike forms told apart by place and shape, and a form taken from the character itself.
+TEST_F(Zg2Test, LookAlikeFormsAreToldApart) {
+    const struct {
+        const char* name;
+        const char16_t* item; // character and part
+        const char* form;
+    } cases[] = {
+        {"王旁, narrow on the left", u"现1", "g02"},
+        {"王旁 of 理", u"理1", "g02"},
+        {"青头 on top of 青", u"青1", "g03"},
+        {"青头 on the right of 情", u"情2", "g03"},
+        {"王 on the right", u"狂3", "g01"},
+        {"王 at the bottom", u"望4", "g01"},
+        {"取自带 in 带", u"带2", "k03"},
+    };
+    QHash<QString, QString> forms;
+    for (const QString& line :
+         QString::fromUtf8(readBytes(dataFile(QStringLiteral("zg2forms.txt")))).split(u'\n'))
+        forms.insert(line.section(u'\t', 0, 1).remove(u'\t'), line.section(u'\t', 2));
+    for (const auto& c : cases)
+        EXPECT_EQ(forms.value(QString::fromUtf16(c.item)), QLatin1String(c.form)) << c.name;
 }
 
 TEST_F(Zg2Test, KeyIsTheFullCodesLetterOfThePart) {

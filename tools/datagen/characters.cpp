@@ -5,6 +5,7 @@
 #include "codefile.h"
 #include "codetable.h"
 #include "command.h"
+#include "formplacement.h"
 #include "handsplits.h"
 #include "radicalshapes.h"
 #include "segmentation.h"
@@ -307,22 +308,49 @@ DATAGEN_COMMAND(characters, "characters",
     data.mkpath(QStringLiteral("bmp"));
     writeFile(data.filePath(QStringLiteral("zg2.txt")), *listBytes);
 
-    // The form of the key each item paints, where exactly one form has the part's shape.
+    // The form of the key each item paints.
+    const FormPlacer placer(radicalTable, shapes);
     QString forms;
     int knownForms = 0;
-    int formsSeveral = 0;
     for (const Item& i : items) {
         const Drilled* d = byChar.value(i.character);
-        const QStringList names =
-            segmenter.formsOf(*strokeData.load(i.character), partStrokes(d->split, i.part), i.key);
-        formsSeveral += names.size() > 1 ? 1 : 0;
-        if (names.size() != 1)
+        const QString name =
+            placer.place(*strokeData.load(i.character), partStrokes(d->split, i.part), i.key);
+        if (name.isEmpty())
             continue;
         forms += i.character + QLatin1Char('\t') + QString::number(i.part) + QLatin1Char('\t') +
-                 names.front() + QLatin1Char('\n');
+                 name + QLatin1Char('\n');
         ++knownForms;
     }
     writeFile(data.filePath(QStringLiteral("zg2forms.txt")), forms.toUtf8());
+
+    // Forms no drilled item paints and that are no character themselves (the help site shows
+    // such a character): frequent characters that begin or end with the form, for the site.
+    QSet<QString> painted;
+    for (const QString& line : forms.split(QLatin1Char('\n'), Qt::SkipEmptyParts))
+        painted.insert(line.section(QLatin1Char('\t'), 2));
+    for (const Radical& r : radicalTable)
+        if (isGb2312Hanzi(r.text) && table.find(r.text))
+            painted.insert(r.name);
+    QString formExamples = QStringLiteral("# picture name, characters holding the form\n");
+    int unpainted = 0;
+    for (const QString& name : placer.names()) {
+        if (painted.contains(name))
+            continue;
+        ++unpainted;
+        QStringList found;
+        for (const QString& c : frequent.mid(0, kScanLimit)) {
+            const CharCodes* codes = table.find(c);
+            if (found.size() == 4 || !isGb2312Hanzi(c) || radicalTexts.contains(c))
+                continue;
+            const auto strokes = strokeData.load(c);
+            if (strokes && placer.holds(*strokes, codes->full, name))
+                found << c;
+        }
+        if (!found.isEmpty())
+            formExamples += name + QLatin1Char('\t') + found.join(QString()) + QLatin1Char('\n');
+    }
+    writeFile(data.filePath(QStringLiteral("formexamples.tsv")), formExamples.toUtf8());
 
     // Character pictures have one-character names; radical pictures have three. Remove the
     // character pictures of an earlier run first so none is left behind.
@@ -420,8 +448,7 @@ DATAGEN_COMMAND(characters, "characters",
     out << "items: " << items.size() << "; per part 1-4: " << perPart[1] << " " << perPart[2] << " "
         << perPart[3] << " " << perPart[4] << "\n";
     out << "items with a known form: " << knownForms << " of " << items.size()
-        << " (several forms fit " << formsSeveral << ", none "
-        << items.size() - knownForms - formsSeveral << ")\n";
+        << "; forms no item paints: " << unpainted << "\n";
     out << "items per key:";
     for (const auto& [k, n] : perKey)
         out << " " << k << "=" << n;

@@ -1,0 +1,73 @@
+#include "site/codetables.h"
+
+#include "common/fatalerror.h"
+#include "common/regularfile.h"
+
+#include <QDir>
+#include <algorithm>
+
+namespace radiane::site {
+
+namespace {
+
+constexpr qint64 kMaxTableBytes = 8 * 1024 * 1024;
+
+// Calls take(first cell, second cell) for each line of two cells. A table that
+// cannot be read (only bounded regular files are) is named in unusable.
+template <typename Take>
+void readPairs(const QString& path, QStringList& unusable, Take take) {
+    const FileBytes read = readRegularFile(path, kMaxTableBytes);
+    if (!read.ok()) {
+        unusable << fileMessage(path, read.reason);
+        return;
+    }
+    const QString text = QString::fromUtf8(read.bytes);
+    for (QStringView line : QStringView(text).split(u'\n')) {
+        line = line.trimmed();
+        if (line.isEmpty() || line.startsWith(u'#'))
+            continue;
+        const qsizetype tab = line.indexOf(u'\t');
+        if (tab > 0)
+            take(line.first(tab).toString(), line.sliced(tab + 1));
+    }
+}
+
+} // namespace
+
+CodeTables::CodeTables(const QString& folder, QStringList& unusable) {
+    const QDir dir(folder);
+    readPairs(dir.filePath(QStringLiteral("shortcodes.tsv")), unusable, [&](QString c, QStringView codes) {
+        shortCodes_.insert(c, codes.toString().split(u' ', Qt::SkipEmptyParts));
+    });
+    readPairs(dir.filePath(QStringLiteral("words.tsv")), unusable,
+              [&](QString word, QStringView code) { words_.insert(word, code.toString()); });
+    readPairs(dir.filePath(QStringLiteral("strokes.tsv")), unusable,
+              [&](QString c, QStringView lines) { strokes_.insert(c, lines.toString()); });
+    readPairs(dir.filePath(QStringLiteral("formexamples.tsv")), unusable,
+              [&](QString name, QStringView text) { formExamples_.insert(name, text.toString()); });
+}
+
+QList<QList<QPoint>> CodeTables::strokesOf(const QString& character) const {
+    QList<QList<QPoint>> strokes;
+    const QString text = strokes_.value(character);
+    if (text.isEmpty())
+        return strokes;
+    for (QStringView line : QStringView(text).split(u';')) {
+        QList<QPoint> points;
+        for (QStringView point : line.split(u' ', Qt::SkipEmptyParts)) {
+            const qsizetype comma = point.indexOf(u',');
+            bool okX = false;
+            bool okY = false;
+            const int x = point.first(std::max<qsizetype>(comma, 0)).toInt(&okX);
+            const int y = point.sliced(comma + 1).toInt(&okY);
+            if (comma > 0 && okX && okY)
+                points.append(QPoint(qBound(0, x, 127), qBound(0, y, 127)));
+        }
+        if (points.isEmpty())
+            return {}; // a broken line: no stroke order rather than a wrong one
+        strokes.append(points);
+    }
+    return strokes;
+}
+
+} // namespace radiane::site

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "radicaltable.h"
+#include "segmentation.h"
+#include "strokedata.h"
+
+#include <QList>
+#include <QString>
+#include <vector>
+
+namespace datagen {
+
+// Which chart form of key a radical of a character is: the picture name, or empty when no form
+// fits. Decided in turn by
+//  1. the form taken from strokes of this very character (取自X: X is its example);
+//  2. the only form whose strokes match the part's in direction and layout;
+//  3. of the forms that match (or, when none does, of those with the part's stroke kinds in
+//     order), the one whose place and proportions in its own character are nearest the part's:
+//     王旁 is narrow on the left, 青头 wide on top.
+class FormPlacer {
+public:
+    FormPlacer(const std::vector<Radical>& table, QList<RadicalShape> shapes);
+
+    QString place(const CharStrokes& strokes, const QList<int>& part, QChar key) const;
+    // Whether the character's first or last strokes have the form's shape, and its full code
+    // names the form's key there.
+    bool holds(const CharStrokes& strokes, const QString& code, const QString& name) const;
+    QStringList names() const;
+
+private:
+    struct Form {
+        QChar key;
+        QString name;
+        QString example; // the character the form is taken from (source "strokes"), else empty
+        QList<QList<QPointF>> medians;
+    };
+    QList<Form> forms_;
+    QList<RadicalShape> shapes_;
+};
+
+} // namespace datagen
