@@ -7,6 +7,7 @@
 #include "app/ui/formg.h"
 #include "appearance/ui/form99.h"
 #include "common/programfolder.h"
+#include "progress/ui/progresscontroller.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -32,7 +33,16 @@ int main(int argc, char** argv) {
     radiane::app::Formg formg(folder, random, form99);
     radiane::app::guarded([&] { formg.load(); });
     formg.setOnClosed([] { QCoreApplication::exit(0); });
+
+    // Every judged key goes to progress.sqlite, opened after the first frame; F2
+    // and the progress button show it.
+    radiane::progress::ProgressController progress(folder, &formg);
+    formg.setDrillObserver(&progress.recorder());
+    QObject::connect(&formg, &radiane::app::Formg::progressRequested, &progress,
+                     &radiane::progress::ProgressController::showWindow);
+
     radiane::app::centreOnScreen(formg);
     formg.show();
+    progress.startAfterFirstFrame();
     return QApplication::exec();
 }
