@@ -18,10 +18,13 @@ ProgressWriter::~ProgressWriter() {
     if (!worker_)
         return;
     commit();
-    run([this](ProgressStore&) {
-        delete store_;
-        store_ = nullptr;
-    });
+    // Waits: the thread's loop would drop what is still queued when it quits.
+    run(
+        [this](ProgressStore&) {
+            delete store_;
+            store_ = nullptr;
+        },
+        Qt::BlockingQueuedConnection);
     thread_.quit();
     thread_.wait();
     delete worker_;

@@ -68,7 +68,7 @@ void ProgressController::groupFinished() {
 void ProgressController::recordingFailed(const QString& message) {
     problem_ = message;
     // Told without taking the keyboard from the drill.
-    auto* box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Radiane"), message,
+    auto* box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Radiane 学习进度"), message,
                                 QMessageBox::Ok, mainWindow_);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setAttribute(Qt::WA_ShowWithoutActivating);
