@@ -1,7 +1,8 @@
 // The progress window opened over progress.sqlite holding 100,000 keys (120
 // days of drilling, both seed modes, one key in eight wrong): F2 to the window
 // painted, file read, statistics, keyboard, weakest items and charts included.
-// Each open builds the window anew, as the first F2 of a run does.
+// Each open builds the window anew, as the first F2 of a run does. And what
+// recording adds to each key of the drill.
 #include "benchfolder.h"
 
 #include "progress/progressstore.h"
@@ -37,8 +38,9 @@ bool fill(const QString& file) {
         key.expected = QChar(u'a' + letter);
         if (random.bounded(2) == 0) {
             key.drill = drill::DrillKind::SingleRadicals;
-            key.item = QStringLiteral("%1%2").arg(key.expected).arg(random.bounded(1, 12), 2, 10,
-                                                                     QLatin1Char('0'));
+            key.item = QStringLiteral("%1%2")
+                           .arg(key.expected)
+                           .arg(random.bounded(1, 12), 2, 10, QLatin1Char('0'));
         } else {
             key.drill = drill::DrillKind::RadicalsInCharacters;
             key.item = QChar(0x4e00 + random.bounded(1600));
@@ -72,6 +74,28 @@ void BM_OpenProgressWindow(benchmark::State& state) {
     state.counters["target_ms"] = 150;
 }
 
+// What recording adds to a key in the drill: the recorder's part of a judged
+// key (clock, record, hand-over; every fifth key ends a group and hands five
+// keys to the writing thread, which writes them meanwhile).
+void BM_RecordKey(benchmark::State& state) {
+    QTemporaryDir dir;
+    progress::ProgressController controller{ProgramFolder(dir.path()), nullptr};
+    controller.startAfterFirstFrame();
+    drill::JudgedKey key{drill::DrillKind::RadicalsInCharacters,
+                         QStringLiteral("好"),
+                         QStringLiteral("2"),
+                         u'b',
+                         u'b',
+                         true};
+    int n = 0;
+    for (auto _ : state) {
+        controller.recorder().keyJudged(key);
+        if (++n % 5 == 0)
+            controller.recorder().groupFinished();
+    }
+    state.counters["target_us"] = 50;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -98,6 +122,7 @@ int main(int argc, char** argv) {
         ->UseManualTime()
         ->Unit(benchmark::kMillisecond)
         ->Iterations(15);
+    benchmark::RegisterBenchmark("BM_RecordKey", BM_RecordKey)->Unit(benchmark::kMicrosecond);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     return 0;

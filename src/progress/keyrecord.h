@@ -6,6 +6,7 @@
 #include <QString>
 #include <QtGlobal>
 #include <optional>
+#include <vector>
 
 namespace radiane::progress {
 
@@ -21,17 +22,43 @@ struct KeyRecord {
     int answerMs = 0; // since the slot became current
 };
 
-// Keys that share everything but their time, counted: what statistics read.
-struct KeyTally {
-    qint64 day = 0; // local calendar day (Julian day number)
+// Counts of the recorded keys, kept up to date beside them so that reading
+// them costs the same at 100 or 100,000 keys. Times are of right keys.
+struct KeyTotal { // by expected key
+    drill::DrillKind drill = drill::DrillKind::SingleRadicals;
+    QChar expected;
+    int keys = 0;
+    int right = 0;
+    qint64 rightMs = 0;
+};
+struct DayTotal { // by local calendar day
+    drill::DrillKind drill = drill::DrillKind::SingleRadicals;
+    qint64 day = 0; // Julian day number
+    int keys = 0;
+    int right = 0;
+    qint64 rightMs = 0;
+};
+struct ItemTotal { // by radical, or character and part
     drill::DrillKind drill = drill::DrillKind::SingleRadicals;
     QString item;
     QString part;
     QChar expected;
+    int keys = 0;
+    int right = 0;
+};
+struct ConfusionTotal { // wrong keys by item and key typed
+    drill::DrillKind drill = drill::DrillKind::SingleRadicals;
+    QString item;
+    QString part;
     QChar typed;
-    bool right = false;
-    int count = 0;
-    qint64 answerMs = 0; // summed over the keys
+    int keys = 0;
+};
+
+struct ProgressTotals {
+    std::vector<KeyTotal> keys;
+    std::vector<DayTotal> days;
+    std::vector<ItemTotal> items;
+    std::vector<ConfusionTotal> confusions;
 };
 
 // The local calendar day (Julian day number) of a moment, ms since the epoch.

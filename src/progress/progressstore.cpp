@@ -10,7 +10,7 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QVariant>
-#include <iterator>
+#include <utility>
 
 namespace radiane::progress {
 
@@ -18,21 +18,48 @@ namespace {
 
 // Step i brings a file from version i to i + 1. Never change a shipped step;
 // add one (a file keeps its rows through every step).
-const char* const kMigrations[] = {
-    "CREATE TABLE keys ("
-    " id INTEGER PRIMARY KEY,"
-    " at INTEGER NOT NULL,"  // ms since the epoch
-    " day INTEGER NOT NULL," // local calendar day, Julian day number
-    " drill TEXT NOT NULL,"  // drill kind by name
-    " item TEXT NOT NULL,"   // picture name of a radical, or a character
-    " part TEXT NOT NULL,"   // radical number in the character, or empty
-    " expected TEXT NOT NULL,"
-    " typed TEXT NOT NULL,"
-    " right INTEGER NOT NULL,"
-    " answer_ms INTEGER NOT NULL)", // since the slot became current
+const std::vector<std::vector<const char*>> kMigrations = {
+    {
+        "CREATE TABLE keys ("
+        " id INTEGER PRIMARY KEY,"
+        " at INTEGER NOT NULL,"  // ms since the epoch
+        " day INTEGER NOT NULL," // local calendar day, Julian day number
+        " drill TEXT NOT NULL,"  // drill kind by name
+        " item TEXT NOT NULL,"   // picture name of a radical, or a character
+        " part TEXT NOT NULL,"   // radical number in the character, or empty
+        " expected TEXT NOT NULL,"
+        " typed TEXT NOT NULL,"
+        " right INTEGER NOT NULL,"
+        " answer_ms INTEGER NOT NULL)", // since the slot became current
+        // The counts the progress window reads, kept with every key written.
+        "CREATE TABLE key_totals (drill TEXT, expected TEXT, keys INTEGER, right INTEGER,"
+        " right_ms INTEGER, PRIMARY KEY (drill, expected)) WITHOUT ROWID",
+        "CREATE TABLE day_totals (drill TEXT, day INTEGER, keys INTEGER, right INTEGER,"
+        " right_ms INTEGER, PRIMARY KEY (drill, day)) WITHOUT ROWID",
+        "CREATE TABLE item_totals (drill TEXT, item TEXT, part TEXT, expected TEXT,"
+        " keys INTEGER, right INTEGER, PRIMARY KEY (drill, item, part)) WITHOUT ROWID",
+        "CREATE TABLE confusion_totals (drill TEXT, item TEXT, part TEXT, typed TEXT,"
+        " keys INTEGER, PRIMARY KEY (drill, item, part, typed)) WITHOUT ROWID",
+    },
 };
 
-constexpr int kSchemaVersion = static_cast<int>(std::size(kMigrations));
+// Each key is one row of keys and one count more in each total.
+const char* const kKeyWrites[] = {
+    "INSERT INTO keys (at, day, drill, item, part, expected, typed, right, answer_ms)"
+    " VALUES (:at, :day, :drill, :item, :part, :expected, :typed, :right, :ms)",
+    "INSERT INTO key_totals VALUES (:drill, :expected, 1, :right, :right_ms)"
+    " ON CONFLICT DO UPDATE SET keys = keys + 1, right = right + excluded.right,"
+    " right_ms = right_ms + excluded.right_ms",
+    "INSERT INTO day_totals VALUES (:drill, :day, 1, :right, :right_ms)"
+    " ON CONFLICT DO UPDATE SET keys = keys + 1, right = right + excluded.right,"
+    " right_ms = right_ms + excluded.right_ms",
+    "INSERT INTO item_totals VALUES (:drill, :item, :part, :expected, 1, :right)"
+    " ON CONFLICT DO UPDATE SET keys = keys + 1, right = right + excluded.right",
+    "INSERT INTO confusion_totals SELECT :drill, :item, :part, :typed, 1 WHERE NOT :right"
+    " ON CONFLICT DO UPDATE SET keys = keys + 1",
+};
+
+constexpr int kSchemaVersion = 1;
 
 // SQLite's primary result codes the learner gets told apart.
 enum SqliteCode {
@@ -157,10 +184,12 @@ std::optional<QString> ProgressStore::migrate() {
         return failure(error);
     }
     for (int version = query.value(0).toInt(); version < kSchemaVersion; ++version) {
-        if (!query.exec(QString::fromLatin1(kMigrations[version]))) {
-            const QSqlError error = query.lastError();
-            query.exec(QStringLiteral("ROLLBACK"));
-            return failure(error);
+        for (const char* statement : kMigrations[version]) {
+            if (!query.exec(QString::fromLatin1(statement))) {
+                const QSqlError error = query.lastError();
+                query.exec(QStringLiteral("ROLLBACK"));
+                return failure(error);
+            }
         }
     }
     if (!query.exec(QStringLiteral("PRAGMA user_version = %1").arg(kSchemaVersion)) ||
@@ -180,30 +209,44 @@ std::optional<QString> ProgressStore::append(const std::vector<KeyRecord>& keys)
     QSqlDatabase db = QSqlDatabase::database(connection_, false);
     if (!db.transaction())
         return failure(db.lastError());
-    QSqlQuery insert(db);
-    insert.prepare(QStringLiteral(
-        "INSERT INTO keys (at, day, drill, item, part, expected, typed, right, answer_ms)"
-        " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)"));
+    std::vector<QSqlQuery> writes;
+    for (const char* statement : kKeyWrites) {
+        writes.emplace_back(db);
+        if (!writes.back().prepare(QString::fromLatin1(statement))) {
+            const QSqlError error = writes.back().lastError();
+            db.rollback();
+            return failure(error);
+        }
+    }
     // A null string would be bound as NULL.
     const auto text = [](const QString& value) {
         return value.isNull() ? QStringLiteral("") : value;
     };
     for (const KeyRecord& key : keys) {
-        insert.bindValue(0, key.when);
-        insert.bindValue(1, localDay(key.when));
-        insert.bindValue(2, drillKindName(key.drill));
-        insert.bindValue(3, text(key.item));
-        insert.bindValue(4, text(key.part));
-        insert.bindValue(5, text(QString(key.expected)));
-        insert.bindValue(6, text(QString(key.typed)));
-        insert.bindValue(7, key.right ? 1 : 0);
-        insert.bindValue(8, key.answerMs);
-        if (!insert.exec()) {
-            const QSqlError error = insert.lastError();
-            db.rollback();
-            return failure(error);
+        const std::pair<QString, QVariant> values[] = {
+            {QStringLiteral(":at"), key.when},
+            {QStringLiteral(":day"), localDay(key.when)},
+            {QStringLiteral(":drill"), drillKindName(key.drill)},
+            {QStringLiteral(":item"), text(key.item)},
+            {QStringLiteral(":part"), text(key.part)},
+            {QStringLiteral(":expected"), text(QString(key.expected))},
+            {QStringLiteral(":typed"), text(QString(key.typed))},
+            {QStringLiteral(":right"), key.right ? 1 : 0},
+            {QStringLiteral(":ms"), key.answerMs},
+            {QStringLiteral(":right_ms"), key.right ? key.answerMs : 0},
+        };
+        for (QSqlQuery& write : writes) {
+            for (const auto& [name, value] : values)
+                write.bindValue(name, value); // names a statement lacks are ignored
+            if (!write.exec()) {
+                const QSqlError error = write.lastError();
+                writes.clear();
+                db.rollback();
+                return failure(error);
+            }
         }
     }
+    writes.clear();
     if (!db.commit()) {
         const QSqlError error = db.lastError();
         db.rollback();
@@ -212,37 +255,56 @@ std::optional<QString> ProgressStore::append(const std::vector<KeyRecord>& keys)
     return std::nullopt;
 }
 
-std::optional<QString> ProgressStore::readTallies(std::vector<KeyTally>& tallies) {
-    tallies.clear();
+std::optional<QString> ProgressStore::readTotals(ProgressTotals& totals) {
+    totals = {};
     if (!open_)
         return std::nullopt;
     QSqlQuery query(QSqlDatabase::database(connection_, false));
     query.setForwardOnly(true);
-    if (!query.exec(QStringLiteral(
-            "SELECT day, drill, item, part, expected, typed, right, count(*), sum(answer_ms)"
-            " FROM keys GROUP BY day, drill, item, part, expected, typed, right")))
-        return failure(query.lastError());
-    while (query.next()) {
-        const std::optional<drill::DrillKind> kind = drillKindFromName(query.value(1).toString());
-        if (!kind)
-            continue; // a kind a later version added
-        const QString expected = query.value(4).toString();
-        const QString typed = query.value(5).toString();
-        KeyTally tally;
-        tally.day = query.value(0).toLongLong();
-        tally.drill = *kind;
-        tally.item = query.value(2).toString();
-        tally.part = query.value(3).toString();
-        tally.expected = expected.isEmpty() ? QChar() : expected.front();
-        tally.typed = typed.isEmpty() ? QChar() : typed.front();
-        tally.right = query.value(6).toInt() != 0;
-        tally.count = query.value(7).toInt();
-        tally.answerMs = query.value(8).toLongLong();
-        tallies.push_back(std::move(tally));
-    }
-    if (query.lastError().isValid())
-        return failure(query.lastError());
-    return std::nullopt;
+    const auto first = [](const QVariant& value) {
+        const QString text = value.toString();
+        return text.isEmpty() ? QChar() : text.front();
+    };
+    // Rows of a drill kind a later version added are left out.
+    const auto read = [&](const char* sql, auto&& row) -> std::optional<QString> {
+        if (!query.exec(QString::fromLatin1(sql)))
+            return failure(query.lastError());
+        while (query.next()) {
+            if (const std::optional<drill::DrillKind> kind =
+                    drillKindFromName(query.value(0).toString()))
+                row(*kind);
+        }
+        if (query.lastError().isValid())
+            return failure(query.lastError());
+        return std::nullopt;
+    };
+    std::optional<QString> problem =
+        read("SELECT drill, expected, keys, right, right_ms FROM key_totals",
+             [&](drill::DrillKind kind) {
+                 totals.keys.push_back({kind, first(query.value(1)), query.value(2).toInt(),
+                                        query.value(3).toInt(), query.value(4).toLongLong()});
+             });
+    if (!problem)
+        problem = read(
+            "SELECT drill, day, keys, right, right_ms FROM day_totals", [&](drill::DrillKind kind) {
+                totals.days.push_back({kind, query.value(1).toLongLong(), query.value(2).toInt(),
+                                       query.value(3).toInt(), query.value(4).toLongLong()});
+            });
+    if (!problem)
+        problem = read("SELECT drill, item, part, expected, keys, right FROM item_totals",
+                       [&](drill::DrillKind kind) {
+                           totals.items.push_back({kind, query.value(1).toString(),
+                                                   query.value(2).toString(), first(query.value(3)),
+                                                   query.value(4).toInt(), query.value(5).toInt()});
+                       });
+    if (!problem)
+        problem = read("SELECT drill, item, part, typed, keys FROM confusion_totals",
+                       [&](drill::DrillKind kind) {
+                           totals.confusions.push_back(
+                               {kind, query.value(1).toString(), query.value(2).toString(),
+                                first(query.value(3)), query.value(4).toInt()});
+                       });
+    return problem;
 }
 
 std::optional<QString> ProgressStore::exportCsv(const QString& path) {

@@ -33,8 +33,8 @@ public:
     // The keys in one transaction: all of them are kept or none.
     std::optional<QString> append(const std::vector<KeyRecord>& keys);
 
-    // Every key, counted by day, item and answer.
-    std::optional<QString> readTallies(std::vector<KeyTally>& tallies);
+    // The counts of every key kept.
+    std::optional<QString> readTotals(ProgressTotals& totals);
 
     // Every key as a row of CSV (UTF-8), written to path atomically.
     std::optional<QString> exportCsv(const QString& path);

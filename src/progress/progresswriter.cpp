@@ -70,8 +70,23 @@ void ProgressWriter::commit() {
     flushTimer_.stop();
     if (pending_.empty() || !worker_)
         return;
-    run([this, keys = std::exchange(pending_, {})](ProgressStore& store) {
-        if (const std::optional<QString> problem = store.append(keys)) {
+    {
+        const QMutexLocker lock(&handedLock_);
+        handed_.insert(handed_.end(), pending_.begin(), pending_.end());
+        pending_.clear();
+        if (std::exchange(flushQueued_, true))
+            return;
+    }
+    QMetaObject::invokeMethod(worker_, [this] {
+        std::vector<KeyRecord> keys;
+        {
+            const QMutexLocker lock(&handedLock_);
+            keys.swap(handed_);
+            flushQueued_ = false;
+        }
+        if (!store_)
+            return; // never opened: the keys go
+        if (const std::optional<QString> problem = store_->append(keys)) {
             QMetaObject::invokeMethod(this, [this, message = *problem] {
                 if (!std::exchange(told_, true))
                     emit failed(message);

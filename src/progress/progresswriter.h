@@ -2,6 +2,7 @@
 
 #include "progress/keyrecord.h"
 
+#include <QMutex>
 #include <QObject>
 #include <QThread>
 #include <QTimer>
@@ -44,7 +45,12 @@ private:
     QThread thread_;
     QObject* worker_ = nullptr; // lives on thread_, owns the store
     ProgressStore* store_ = nullptr;
-    std::vector<KeyRecord> pending_;
+    std::vector<KeyRecord> pending_; // keys of the group under way
+    // Handed over, not yet written; the thread takes all of it at once, so a
+    // writer that falls behind writes larger transactions, not more of them.
+    QMutex handedLock_;
+    std::vector<KeyRecord> handed_;
+    bool flushQueued_ = false;
     QTimer flushTimer_;
     bool told_ = false;
 };

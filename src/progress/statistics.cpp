@@ -1,6 +1,5 @@
 #include "progress/statistics.h"
 
-#include <QHash>
 #include <algorithm>
 #include <map>
 #include <tuple>
@@ -17,6 +16,8 @@ int keyIndex(QChar key) {
     const char16_t c = key.unicode();
     return c >= u'a' && c <= u'y' ? c - u'a' : -1;
 }
+
+using ItemId = std::tuple<drill::DrillKind, QString, QString>;
 
 } // namespace
 
@@ -55,67 +56,39 @@ SessionFigures sessionFigures(const std::vector<KeyRecord>& keys) {
     return figures;
 }
 
-ProgressSummary summarize(const std::vector<KeyTally>& tallies,
-                          std::optional<drill::DrillKind> only) {
+ProgressSummary summarize(const ProgressTotals& totals, std::optional<drill::DrillKind> only) {
+    const auto wanted = [&](drill::DrillKind kind) { return !only || kind == *only; };
     ProgressSummary summary;
     for (int i = 0; i < 25; ++i)
         summary.perKey[i].key = QChar(u'a' + i);
+
     std::array<qint64, 25> keyAnswering{};
-
-    using ItemKey = std::tuple<drill::DrillKind, QString, QString>;
-    std::map<ItemKey, ItemFigures> items;
-    std::map<ItemKey, QHash<QChar, int>> typedInstead;
-    struct Day {
-        int keys = 0;
-        int right = 0;
-        qint64 answering = 0;
-    };
-    std::map<qint64, Day> days;
-
-    for (const KeyTally& t : tallies) {
-        if (only && t.drill != *only)
+    for (const KeyTotal& t : totals.keys) {
+        if (!wanted(t.drill))
             continue;
-        summary.keys += t.count;
+        summary.keys += t.keys;
         if (const int i = keyIndex(t.expected); i >= 0) {
-            KeyFigures& key = summary.perKey[i];
-            key.count += t.count;
-            if (t.right) {
-                key.right += t.count;
-                keyAnswering[i] += t.answerMs;
-            }
-        }
-        const ItemKey id{t.drill, t.item, t.part};
-        ItemFigures& item = items[id];
-        item.count += t.count;
-        if (t.right)
-            item.right += t.count;
-        else
-            typedInstead[id][t.typed] += t.count;
-        if (item.item.isEmpty()) {
-            item.drill = t.drill;
-            item.item = t.item;
-            item.part = t.part;
-            item.expected = t.expected;
-        }
-        Day& day = days[t.day];
-        day.keys += t.count;
-        if (t.right) {
-            day.right += t.count;
-            day.answering += t.answerMs;
+            summary.perKey[i].count += t.keys;
+            summary.perKey[i].right += t.right;
+            keyAnswering[i] += t.rightMs;
         }
     }
-
     for (int i = 0; i < 25; ++i) {
         KeyFigures& key = summary.perKey[i];
         if (key.right > 0)
             key.meanAnswerMs = static_cast<int>(keyAnswering[i] / key.right);
     }
 
-    for (auto& [id, item] : items) {
-        if (item.right == item.count)
+    std::map<ItemId, std::vector<Confusion>> confusions;
+    for (const ConfusionTotal& t : totals.confusions) {
+        if (wanted(t.drill))
+            confusions[{t.drill, t.item, t.part}].push_back({t.typed, t.keys});
+    }
+    for (const ItemTotal& t : totals.items) {
+        if (!wanted(t.drill) || t.right == t.keys)
             continue;
-        for (auto it = typedInstead[id].cbegin(); it != typedInstead[id].cend(); ++it)
-            item.confusions.push_back({it.key(), it.value()});
+        ItemFigures item{t.drill, t.item, t.part, t.expected, t.keys, t.right, {}};
+        item.confusions = std::move(confusions[{t.drill, t.item, t.part}]);
         std::sort(item.confusions.begin(), item.confusions.end(),
                   [](const Confusion& a, const Confusion& b) {
                       return std::tie(b.count, a.typed) < std::tie(a.count, b.typed);
@@ -124,7 +97,7 @@ ProgressSummary summarize(const std::vector<KeyTally>& tallies,
             item.confusions.resize(kConfusionsShown);
         summary.weakest.push_back(std::move(item));
     }
-    // Most wrong keys first; of as many, the lower accuracy, then list order.
+    // Most wrong keys first; of as many, the lower accuracy, then the stored order.
     std::stable_sort(summary.weakest.begin(), summary.weakest.end(),
                      [](const ItemFigures& a, const ItemFigures& b) {
                          const int wrongA = a.count - a.right;
@@ -136,35 +109,57 @@ ProgressSummary summarize(const std::vector<KeyTally>& tallies,
     if (summary.weakest.size() > kWeakestShown)
         summary.weakest.resize(kWeakestShown);
 
+    std::map<qint64, DayTotal> days;
+    for (const DayTotal& t : totals.days) {
+        if (!wanted(t.drill))
+            continue;
+        DayTotal& day = days[t.day];
+        day.keys += t.keys;
+        day.right += t.right;
+        day.rightMs += t.rightMs;
+    }
     for (const auto& [julian, day] : days) {
         DayFigures figures;
         figures.day = QDate::fromJulianDay(julian);
         figures.keys = day.keys;
         figures.right = day.right;
         figures.accuracy = day.keys ? double(day.right) / day.keys : 0;
-        figures.keysPerMinute = perMinute(day.right, day.answering);
+        figures.keysPerMinute = perMinute(day.right, day.rightMs);
         summary.days.push_back(figures);
     }
     return summary;
 }
 
-std::vector<KeyTally> tallyRecords(const std::vector<KeyRecord>& keys) {
-    std::vector<KeyTally> tallies;
-    tallies.reserve(keys.size());
+ProgressTotals totalsOf(const std::vector<KeyRecord>& keys) {
+    std::map<std::tuple<drill::DrillKind, QChar>, KeyTotal> perKey;
+    std::map<std::tuple<drill::DrillKind, qint64>, DayTotal> perDay;
+    std::map<ItemId, ItemTotal> perItem;
+    std::map<std::tuple<drill::DrillKind, QString, QString, QChar>, ConfusionTotal> confusions;
     for (const KeyRecord& key : keys) {
-        KeyTally t;
-        t.day = localDay(key.when);
-        t.drill = key.drill;
-        t.item = key.item;
-        t.part = key.part;
-        t.expected = key.expected;
-        t.typed = key.typed;
-        t.right = key.right;
-        t.count = 1;
-        t.answerMs = key.answerMs;
-        tallies.push_back(std::move(t));
+        const int right = key.right ? 1 : 0;
+        const qint64 rightMs = key.right ? key.answerMs : 0;
+        KeyTotal& k = perKey[{key.drill, key.expected}];
+        k = {key.drill, key.expected, k.keys + 1, k.right + right, k.rightMs + rightMs};
+        const qint64 julian = localDay(key.when);
+        DayTotal& d = perDay[{key.drill, julian}];
+        d = {key.drill, julian, d.keys + 1, d.right + right, d.rightMs + rightMs};
+        ItemTotal& i = perItem[{key.drill, key.item, key.part}];
+        i = {key.drill, key.item, key.part, key.expected, i.keys + 1, i.right + right};
+        if (!key.right) {
+            ConfusionTotal& c = confusions[{key.drill, key.item, key.part, key.typed}];
+            c = {key.drill, key.item, key.part, key.typed, c.keys + 1};
+        }
     }
-    return tallies;
+    ProgressTotals totals;
+    for (const auto& [id, t] : perKey)
+        totals.keys.push_back(t);
+    for (const auto& [id, t] : perDay)
+        totals.days.push_back(t);
+    for (const auto& [id, t] : perItem)
+        totals.items.push_back(t);
+    for (const auto& [id, t] : confusions)
+        totals.confusions.push_back(t);
+    return totals;
 }
 
 } // namespace radiane::progress

@@ -69,11 +69,11 @@ struct ProgressSummary {
 inline constexpr int kWeakestShown = 8;
 inline constexpr int kConfusionsShown = 3;
 
-// The summary of the tallies of one drill kind, or of all.
-ProgressSummary summarize(const std::vector<KeyTally>& tallies,
+// The summary of the totals of one drill kind, or of all.
+ProgressSummary summarize(const ProgressTotals& totals,
                           std::optional<drill::DrillKind> only = std::nullopt);
 
-// Records as the store counts them (for records not yet written, and tests).
-std::vector<KeyTally> tallyRecords(const std::vector<KeyRecord>& keys);
+// Records counted as the store counts them (for records it could not keep).
+ProgressTotals totalsOf(const std::vector<KeyRecord>& keys);
 
 } // namespace radiane::progress

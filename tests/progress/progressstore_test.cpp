@@ -1,4 +1,5 @@
 #include "progress/progressstore.h"
+#include "progress/statistics.h"
 
 #include "support/tempprogramfolder.h"
 
@@ -62,16 +63,26 @@ TEST(ProgressStore, KeepsKeysAcrossRuns) {
     }
     ProgressStore reader(file);
     ASSERT_EQ(reader.open(ProgressStore::Access::ReadOnly), std::nullopt);
-    std::vector<KeyTally> tallies;
-    ASSERT_EQ(reader.readTallies(tallies), std::nullopt);
-    ASSERT_EQ(tallies.size(), 2u);
-    for (const KeyTally& t : tallies) {
-        EXPECT_EQ(t.item, QStringLiteral("好"));
-        EXPECT_EQ(t.part, QStringLiteral("2"));
-        EXPECT_EQ(t.count, 2);
-        EXPECT_EQ(t.answerMs, t.right ? 1600 : 600);
-        EXPECT_EQ(t.typed, t.right ? u'b' : u'n');
-    }
+    ProgressTotals totals;
+    ASSERT_EQ(reader.readTotals(totals), std::nullopt);
+    // The counts kept beside the keys are what counting the keys gives.
+    const ProgressTotals counted =
+        totalsOf({key("好", u'b', u'b', 800), key("好", u'b', u'n', 300),
+                  key("好", u'b', u'b', 800), key("好", u'b', u'n', 300)});
+    ASSERT_EQ(totals.keys.size(), 1u);
+    EXPECT_EQ(std::tie(totals.keys[0].keys, totals.keys[0].right, totals.keys[0].rightMs),
+              std::tie(counted.keys[0].keys, counted.keys[0].right, counted.keys[0].rightMs));
+    ASSERT_EQ(totals.days.size(), 1u);
+    EXPECT_EQ(std::tie(totals.days[0].day, totals.days[0].keys, totals.days[0].rightMs),
+              std::tie(counted.days[0].day, counted.days[0].keys, counted.days[0].rightMs));
+    ASSERT_EQ(totals.items.size(), 1u);
+    EXPECT_EQ(std::tie(totals.items[0].item, totals.items[0].part, totals.items[0].keys,
+                       totals.items[0].right),
+              std::tie(counted.items[0].item, counted.items[0].part, counted.items[0].keys,
+                       counted.items[0].right));
+    ASSERT_EQ(totals.confusions.size(), 1u);
+    EXPECT_EQ(std::tie(totals.confusions[0].typed, totals.confusions[0].keys),
+              std::tie(counted.confusions[0].typed, counted.confusions[0].keys));
     EXPECT_EQ(scalar(file, QStringLiteral("PRAGMA user_version")).toInt(), progressSchemaVersion());
     EXPECT_EQ(scalar(file, QStringLiteral("PRAGMA journal_mode")).toString(),
               QStringLiteral("wal"));

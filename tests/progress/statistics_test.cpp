@@ -41,7 +41,7 @@ std::vector<KeyRecord> records(const std::vector<Key>& keys) {
 // Everything the window shows, in one line, so each case is one check.
 std::string describe(const std::vector<KeyRecord>& keys, std::optional<DrillKind> only) {
     const SessionFigures s = sessionFigures(keys);
-    const ProgressSummary p = summarize(tallyRecords(keys), only);
+    const ProgressSummary p = summarize(totalsOf(keys), only);
     QString text = QStringLiteral("session %1/%2 %3/min median %4")
                        .arg(s.right)
                        .arg(s.keys)

@@ -80,22 +80,22 @@ void ProgressController::recordingFailed(const QString& message) {
 
 void ProgressController::showWindow() {
     writer_.sync();
-    std::vector<KeyTally> tallies;
+    ProgressTotals totals;
     std::optional<QString> problem = problem_;
     ProgressStore store(storePath(folder_));
     std::optional<QString> unreadable = store.open(ProgressStore::Access::ReadOnly);
     if (!unreadable)
-        unreadable = store.readTallies(tallies);
+        unreadable = store.readTotals(totals);
     if (unreadable) {
         // What this run has typed is still known.
-        tallies = tallyRecords(recorder_.session());
+        totals = totalsOf(recorder_.session());
         problem = problem.value_or(*unreadable);
     }
     if (!window_) {
         window_ = new ProgressWindow(folder_, mainWindow_);
         connect(window_, &ProgressWindow::exportRequested, this, &ProgressController::exportTo);
     }
-    window_->showProgress(sessionFigures(recorder_.session()), std::move(tallies), problem);
+    window_->showProgress(sessionFigures(recorder_.session()), std::move(totals), problem);
     window_->show();
     window_->raise();
     window_->activateWindow();

@@ -133,7 +133,7 @@ ProgressWindow::ProgressWindow(ProgramFolder folder, QWidget* parent)
     });
 }
 
-void ProgressWindow::showProgress(const SessionFigures& session, std::vector<KeyTally> tallies,
+void ProgressWindow::showProgress(const SessionFigures& session, ProgressTotals totals,
                                   const std::optional<QString>& problem) {
     sessionKeys->setText(QString::number(session.keys));
     sessionAccuracy->setText(percentText(session.right, session.keys));
@@ -150,7 +150,7 @@ void ProgressWindow::showProgress(const SessionFigures& session, std::vector<Key
                        .arg(percentText(session.right, session.keys)));
     problemLine->setText(problem.value_or(QString()));
     problemLine->setVisible(problem.has_value());
-    tallies_ = std::move(tallies);
+    totals_ = std::move(totals);
     showSummary();
 }
 
@@ -158,7 +158,7 @@ void ProgressWindow::showSummary() {
     const QVariant kind = kindChoice->currentData();
     const std::optional<drill::DrillKind> only =
         kind.isValid() ? std::optional(static_cast<drill::DrillKind>(kind.toInt())) : std::nullopt;
-    const ProgressSummary summary = summarize(tallies_, only);
+    const ProgressSummary summary = summarize(totals_, only);
     heatmap->setKeys(summary.perKey);
     showWeakest(summary.weakest);
     history->setDays(summary.days);

@@ -26,7 +26,7 @@ public:
     explicit ProgressWindow(ProgramFolder folder, QWidget* parent = nullptr);
 
     // Everything recorded, and this run's figures; problem: why recording stopped.
-    void showProgress(const SessionFigures& session, std::vector<KeyTally> tallies,
+    void showProgress(const SessionFigures& session, ProgressTotals totals,
                       const std::optional<QString>& problem);
 
     // Shown, for the tests that read the window.
@@ -54,7 +54,7 @@ private:
     QPixmap itemPicture(const QString& item) const;
 
     ProgramFolder folder_;
-    std::vector<KeyTally> tallies_;
+    ProgressTotals totals_;
     QGridLayout* weakestGrid_ = nullptr;
 };
 
