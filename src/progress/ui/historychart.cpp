@@ -72,12 +72,10 @@ void HistoryChart::setDays(const std::vector<DayFigures>& days) {
     percent->setRange(0, 100);
     percent->setTickCount(5);
     percent->setLabelFormat(QStringLiteral("%d%%"));
-    percent->setTitleText(QStringLiteral("正确率"));
     auto* perMinute = new QValueAxis;
     perMinute->setRange(0, topSpeed);
     perMinute->applyNiceNumbers();
     perMinute->setLabelFormat(QStringLiteral("%d"));
-    perMinute->setTitleText(QStringLiteral("键/分"));
     chart->addAxis(time, Qt::AlignBottom);
     chart->addAxis(percent, Qt::AlignLeft);
     chart->addAxis(perMinute, Qt::AlignRight);

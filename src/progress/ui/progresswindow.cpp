@@ -23,8 +23,13 @@ namespace {
 
 constexpr int kItemPictureSide = 56;
 
+// A key as its key cap names it; a capital was typed with Shift.
 QString keyName(QChar key) {
-    return key.isNull() ? QStringLiteral("?") : QString(key.toUpper());
+    if (key.isNull())
+        return QStringLiteral("?");
+    if (key.isUpper())
+        return QStringLiteral("⇧") + key;
+    return QString(key.toUpper());
 }
 
 QLabel* figureLabel(const QString& name, QWidget* parent) {
@@ -99,6 +104,7 @@ ProgressWindow::ProgressWindow(ProgramFolder folder, QWidget* parent)
     weakestGrid_->setAlignment(Qt::AlignTop);
     auto* scroll = new QScrollArea(this);
     scroll->setWidgetResizable(true);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     scroll->setWidget(weakestList);
     scroll->setMinimumWidth(300);
     auto* weakBox = new QVBoxLayout;
@@ -193,21 +199,21 @@ void ProgressWindow::showWeakest(const std::vector<ItemFigures>& items) {
         auto* picture = new QLabel(weakestList);
         picture->setFixedSize(kItemPictureSide, kItemPictureSide);
         picture->setPixmap(itemPicture(item.item));
-        QString what = item.part.isEmpty()
-                           ? QStringLiteral("字根，%1 键").arg(keyName(item.expected))
-                           : QStringLiteral("“%1”的第 %2 个字根，%3 键")
-                                 .arg(item.item, item.part, keyName(item.expected));
+        const QString what =
+            item.part.isEmpty()
+                ? QStringLiteral("字根　%1 键").arg(keyName(item.expected))
+                : QStringLiteral("“%1”第 %2 根　%3 键").arg(item.item, item.part, keyName(item.expected));
         QStringList instead;
         for (const Confusion& confusion : item.confusions)
-            instead.append(
-                QStringLiteral("%1 ×%2").arg(keyName(confusion.typed)).arg(confusion.count));
-        auto* text = new QLabel(
-            QStringLiteral("%1（%2）\n对 %3 / %4，正确率 %5\n常按成：%6")
-                .arg(what, drillKindCaption(item.drill))
-                .arg(item.right)
-                .arg(item.count)
-                .arg(percentText(item.right, item.count), instead.join(QStringLiteral("　"))),
-            weakestList);
+            instead.append(QStringLiteral("%1×%2").arg(keyName(confusion.typed)).arg(confusion.count));
+        auto* text = new QLabel(QStringLiteral("%1\n对 %2/%3（%4）　%5\n常按成：%6")
+                                    .arg(what)
+                                    .arg(item.right)
+                                    .arg(item.count)
+                                    .arg(percentText(item.right, item.count),
+                                         drillKindCaption(item.drill),
+                                         instead.join(QStringLiteral("　"))),
+                                weakestList);
         weakestGrid_->addWidget(picture, row, 0);
         weakestGrid_->addWidget(text, row, 1);
         ++row;
