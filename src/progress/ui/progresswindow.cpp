@@ -199,21 +199,22 @@ void ProgressWindow::showWeakest(const std::vector<ItemFigures>& items) {
         auto* picture = new QLabel(weakestList);
         picture->setFixedSize(kItemPictureSide, kItemPictureSide);
         picture->setPixmap(itemPicture(item.item));
-        const QString what =
-            item.part.isEmpty()
-                ? QStringLiteral("字根　%1 键").arg(keyName(item.expected))
-                : QStringLiteral("“%1”第 %2 根　%3 键").arg(item.item, item.part, keyName(item.expected));
+        const QString what = item.part.isEmpty()
+                                 ? QStringLiteral("字根　%1 键").arg(keyName(item.expected))
+                                 : QStringLiteral("“%1”第 %2 根　%3 键")
+                                       .arg(item.item, item.part, keyName(item.expected));
         QStringList instead;
         for (const Confusion& confusion : item.confusions)
-            instead.append(QStringLiteral("%1×%2").arg(keyName(confusion.typed)).arg(confusion.count));
-        auto* text = new QLabel(QStringLiteral("%1\n对 %2/%3（%4）　%5\n常按成：%6")
-                                    .arg(what)
-                                    .arg(item.right)
-                                    .arg(item.count)
-                                    .arg(percentText(item.right, item.count),
-                                         drillKindCaption(item.drill),
-                                         instead.join(QStringLiteral("　"))),
-                                weakestList);
+            instead.append(
+                QStringLiteral("%1×%2").arg(keyName(confusion.typed)).arg(confusion.count));
+        auto* text =
+            new QLabel(QStringLiteral("%1\n对 %2/%3（%4）　%5\n常按成：%6")
+                           .arg(what)
+                           .arg(item.right)
+                           .arg(item.count)
+                           .arg(percentText(item.right, item.count), drillKindCaption(item.drill),
+                                instead.join(QStringLiteral("　"))),
+                       weakestList);
         weakestGrid_->addWidget(picture, row, 0);
         weakestGrid_->addWidget(text, row, 1);
         ++row;
