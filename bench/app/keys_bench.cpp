@@ -172,7 +172,7 @@ int main(int argc, char** argv) {
         return 1;
     QTest::qWait(20); // the focus timer of Formg
     progress::ProgressController progress(folder, &formg);
-    progress.startAfterFirstFrame();
+    progress.start();
     windows = {&formg, &progress, &bare, box};
 
     using drill::Mode;

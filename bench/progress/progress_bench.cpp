@@ -80,7 +80,7 @@ void BM_OpenProgressWindow(benchmark::State& state) {
 void BM_RecordKey(benchmark::State& state) {
     QTemporaryDir dir;
     progress::ProgressController controller{ProgramFolder(dir.path()), nullptr};
-    controller.startAfterFirstFrame();
+    controller.start();
     drill::JudgedKey key{drill::DrillKind::RadicalsInCharacters,
                          QStringLiteral("好"),
                          QStringLiteral("2"),

@@ -5,9 +5,9 @@
 #include "app/ui/entryhelpers.h"
 #include "app/ui/fatal.h"
 #include "app/ui/formg.h"
+#include "app/ui/progresslauncher.h"
 #include "appearance/ui/form99.h"
 #include "common/programfolder.h"
-#include "progress/ui/progresscontroller.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -34,15 +34,11 @@ int main(int argc, char** argv) {
     radiane::app::guarded([&] { formg.load(); });
     formg.setOnClosed([] { QCoreApplication::exit(0); });
 
-    // Every judged key goes to progress.sqlite, opened after the first frame; F2
-    // and the progress button show it.
-    radiane::progress::ProgressController progress(folder, &formg);
-    formg.setDrillObserver(&progress.recorder());
-    QObject::connect(&formg, &radiane::app::Formg::progressRequested, &progress,
-                     &radiane::progress::ProgressController::showWindow);
+    // Every judged key goes to progress.sqlite from the first frame on; F2 and
+    // the progress button show it.
+    new radiane::app::ProgressLauncher(folder, formg);
 
     radiane::app::centreOnScreen(formg);
     formg.show();
-    progress.startAfterFirstFrame();
     return QApplication::exec();
 }

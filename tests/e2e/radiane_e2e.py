@@ -374,6 +374,7 @@ class Learner:
         self.rng = rng
         self.shots = shots
         self.keystrokes = 0
+        self.bursts = 0  # right keys followed at once by another key
         self.slots_answered = 0
         self.groups = 0
 
@@ -445,6 +446,7 @@ class Learner:
             # z is wrong for every slot, the next one included.
             self.app.key(expected, "z")
             self.keystrokes += 2
+            self.bursts += 1
             state = self.app.wait_state(
                 lambda s: s.slot == (slot + 1) % 5 and s.key is not None and s.cross,
                 "the next slot with a cross after a fast right+wrong pair")
@@ -715,13 +717,16 @@ def scenario_read_only(args, rng):
         app = Radiane(session, folder, os.path.join(shots, "radiane.log"), user=user)
         app.wait_main_window()
         learner = Learner(app, rng, shots)
-        # The progress file cannot be made: told once, and the drill goes on.
-        session.wait_window(PROGRESS_PROBLEM_TITLE)
+        # The progress file cannot be made: told once; after OK the drill goes on.
+        box = session.wait_window(PROGRESS_PROBLEM_TITLE)
         session.screenshot(os.path.join(shots, "progress-message.png"))
+        dismiss(session, box)
+        session.wait_no_window(PROGRESS_PROBLEM_TITLE)
         app.park_pointer()
+        app.click(PARK)  # the main window has the keys again
         learner.answer_slots(6)
-        if len(session.windows(PROGRESS_PROBLEM_TITLE)) != 1:
-            problems.append("the progress file's problem was not told exactly once")
+        if session.windows(PROGRESS_PROBLEM_TITLE):
+            problems.append("the progress file's problem was told more than once")
         close_as_user(session, app)
         box = wait_message_box(session, app)
         session.screenshot(os.path.join(shots, "close-message.png"))
@@ -971,9 +976,12 @@ def check_recorded(folder, learner):
                 if os.path.exists(os.path.join(folder, n))]
     got = recorded(folder)
     want = (learner.keystrokes, learner.slots_answered)
-    if got != want:
+    # A key typed in the same instant as the right key before it (fast_answers)
+    # may reach the drill as no key of its own.
+    if got is None or got[1] != want[1] or not (
+            learner.keystrokes - learner.bursts <= got[0] <= learner.keystrokes):
         problems.append("progress.sqlite holds (keys, right keys) %r, the learner typed %r"
-                        % (got, want))
+                        " (%d of the keys in bursts)" % (got, want, learner.bursts))
     return problems
 
 

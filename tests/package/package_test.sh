@@ -54,6 +54,7 @@ expect=(
     usr/bin/radiane
     usr/lib/radiane/radiane
     usr/lib/radiane/radiane-site.so
+    usr/lib/radiane/radiane-progress.so
     usr/lib/radiane/radicals.tsv
     usr/lib/radiane/zg.txt
     usr/lib/radiane/zg2.txt

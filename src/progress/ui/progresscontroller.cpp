@@ -4,9 +4,7 @@
 #include "progress/ui/progresswindow.h"
 
 #include <QDateTime>
-#include <QEvent>
 #include <QMessageBox>
-#include <QTimer>
 
 namespace radiane::progress {
 
@@ -37,23 +35,8 @@ qint64 ProgressController::systemClock() {
     return QDateTime::currentMSecsSinceEpoch();
 }
 
-void ProgressController::startAfterFirstFrame() {
-    if (mainWindow_ && !mainWindow_->isVisible()) {
-        mainWindow_->installEventFilter(this);
-        return;
-    }
-    started_ = true;
+void ProgressController::start() {
     writer_.start();
-}
-
-bool ProgressController::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == mainWindow_ && event->type() == QEvent::Paint && !started_) {
-        started_ = true;
-        mainWindow_->removeEventFilter(this);
-        // After this frame is on the screen.
-        QTimer::singleShot(0, this, [this] { writer_.start(); });
-    }
-    return QObject::eventFilter(watched, event);
 }
 
 void ProgressController::keyRecorded(const KeyRecord& key) {

@@ -25,18 +25,15 @@ public:
 
     drill::JudgedKeyObserver& recorder() { return recorder_; }
     const std::vector<KeyRecord>& session() const { return recorder_.session(); }
-    // Opens the file once the main window has painted its first frame.
-    void startAfterFirstFrame();
+    // Opens the file, on the writing thread.
+    void start();
     // The file could not be used (the message told), or nullopt.
     const std::optional<QString>& problem() const { return problem_; }
 
-    void showWindow();
+    Q_INVOKABLE void showWindow();
     ProgressWindow* window() const;
 
     static qint64 systemClock();
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void keyRecorded(const KeyRecord& key) override;
@@ -50,7 +47,6 @@ private:
     KeyRecorder recorder_;
     QPointer<ProgressWindow> window_;
     std::optional<QString> problem_;
-    bool started_ = false;
 };
 
 } // namespace radiane::progress
