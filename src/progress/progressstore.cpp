@@ -59,7 +59,7 @@ const char* const kKeyWrites[] = {
     " ON CONFLICT DO UPDATE SET keys = keys + 1",
 };
 
-constexpr int kSchemaVersion = 1;
+const int kSchemaVersion = static_cast<int>(kMigrations.size());
 
 // SQLite's primary result codes the learner gets told apart.
 enum SqliteCode {
