@@ -51,10 +51,11 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-# The program asks for a Song typeface from Noto CJK. The Qt libraries (with
+# The program asks for a Song typeface from Noto CJK and keeps progress through
+# Qt SQL's SQLite driver, a plugin no library check finds. The Qt libraries (with
 # their platform, print and media plugins) are added at packing time from
 # dpkg-shlibdeps run on the executable (cmake/PackageDepends.cmake.in).
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-noto-cjk")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-noto-cjk, libqt6sql6-sqlite")
 configure_file(${PROJECT_SOURCE_DIR}/cmake/PackageDepends.cmake.in
     ${PROJECT_BINARY_DIR}/PackageDepends.cmake @ONLY)
 set(CPACK_PROJECT_CONFIG_FILE ${PROJECT_BINARY_DIR}/PackageDepends.cmake)

@@ -13,6 +13,7 @@
 #include "app/ui/fatal.h"
 #include "app/ui/formg.h"
 #include "appearance/ui/form99.h"
+#include "progress/ui/progresscontroller.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -35,6 +36,7 @@ enum class Repaint { Full, Loop };
 
 struct Windows {
     app::Formg* formg = nullptr;
+    progress::ProgressController* progress = nullptr;
     QWidget* bare = nullptr;
     QLineEdit* bareBox = nullptr;
 };
@@ -78,9 +80,11 @@ void selectMode(drill::Mode mode) {
     QCoreApplication::sendPostedEvents();
 }
 
-void BM_Keys(benchmark::State& state, drill::Mode mode, Repaint repaint) {
+// recording: every judged key goes to progress.sqlite, as in the program.
+void BM_Keys(benchmark::State& state, drill::Mode mode, Repaint repaint, bool recording) {
     selectMode(mode);
     app::Formg& formg = *windows.formg;
+    formg.setDrillObserver(recording ? &windows.progress->recorder() : nullptr);
     std::vector<double> keys, refills, floors;
     for (auto _ : state) {
         double group = 0;
@@ -167,11 +171,13 @@ int main(int argc, char** argv) {
     if (!QTest::qWaitForWindowExposed(&bare))
         return 1;
     QTest::qWait(20); // the focus timer of Formg
-    windows = {&formg, &bare, box};
+    progress::ProgressController progress(folder, &formg);
+    progress.start();
+    windows = {&formg, &progress, &bare, box};
 
     using drill::Mode;
-    const auto reg = [](const char* name, Mode mode, Repaint repaint) {
-        benchmark::RegisterBenchmark(name, BM_Keys, mode, repaint)
+    const auto reg = [](const char* name, Mode mode, Repaint repaint, bool recording = false) {
+        benchmark::RegisterBenchmark(name, BM_Keys, mode, repaint, recording)
             ->UseManualTime()
             ->Unit(benchmark::kMicrosecond);
     };
@@ -179,6 +185,8 @@ int main(int argc, char** argv) {
     reg("BM_Keys/mode2/full_repaint", Mode::RadicalsInCharacters, Repaint::Full);
     reg("BM_Keys/mode1/event_loop", Mode::SingleRadicals, Repaint::Loop);
     reg("BM_Keys/mode2/event_loop", Mode::RadicalsInCharacters, Repaint::Loop);
+    reg("BM_Keys/mode1/event_loop/recording", Mode::SingleRadicals, Repaint::Loop, true);
+    reg("BM_Keys/mode2/event_loop/recording", Mode::RadicalsInCharacters, Repaint::Loop, true);
     benchmark::RegisterBenchmark("BM_Repaint", BM_Repaint)
         ->UseManualTime()
         ->Unit(benchmark::kMicrosecond);

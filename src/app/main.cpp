@@ -5,6 +5,7 @@
 #include "app/ui/entryhelpers.h"
 #include "app/ui/fatal.h"
 #include "app/ui/formg.h"
+#include "app/ui/progresslauncher.h"
 #include "appearance/ui/form99.h"
 #include "common/programfolder.h"
 
@@ -32,6 +33,11 @@ int main(int argc, char** argv) {
     radiane::app::Formg formg(folder, random, form99);
     radiane::app::guarded([&] { formg.load(); });
     formg.setOnClosed([] { QCoreApplication::exit(0); });
+
+    // Every judged key goes to progress.sqlite from the first frame on; F2 and
+    // the progress button show it.
+    new radiane::app::ProgressLauncher(folder, formg);
+
     radiane::app::centreOnScreen(formg);
     formg.show();
     return QApplication::exec();

@@ -20,6 +20,7 @@ import hashlib
 import os
 import random
 import shutil
+import sqlite3
 import subprocess
 import sys
 import tempfile
@@ -33,6 +34,9 @@ LETTERS = "abcdefghijklmnopqrstuvwxy"
 MAIN_TITLE = "Radiane　（F1键出字根表和口诀）"
 CHART_TITLE = "打印字根表　（Esc键返回）"
 ABOUT_TITLE = "关于 Radiane"
+PROGRESS_TITLE = "学习进度　本次 .* 键　正确率 .*"
+PROGRESS_PROBLEM_TITLE = "Radiane 学习进度"
+PROGRESS_FILES = {"progress.sqlite", "progress.sqlite-wal", "progress.sqlite-shm"}
 SKINS = ["取消皮肤", "PixOS", "CoronaLaST", "XP-Metallic", "XP-Luna", "LE4", "MacOS", "Slate",
          "OpusOS", "RhodiumX"]
 
@@ -370,6 +374,7 @@ class Learner:
         self.rng = rng
         self.shots = shots
         self.keystrokes = 0
+        self.bursts = 0  # right keys followed at once by another key
         self.slots_answered = 0
         self.groups = 0
 
@@ -441,6 +446,7 @@ class Learner:
             # z is wrong for every slot, the next one included.
             self.app.key(expected, "z")
             self.keystrokes += 2
+            self.bursts += 1
             state = self.app.wait_state(
                 lambda s: s.slot == (slot + 1) % 5 and s.key is not None and s.cross,
                 "the next slot with a cross after a fast right+wrong pair")
@@ -627,7 +633,8 @@ def run_learner_session(args, name, setup, face, expect_face, rng, start_mode=1)
         after = manifest(folder)
         expect_bytes(folder, "setup.txt", b"%d\r\n" % other, problems)
         expect_bytes(folder, "face.txt", expect_face.encode("gbk") + b"\r\n", problems)
-        problems += compare_manifests(before, after, {"setup.txt", "face.txt"})
+        problems += compare_manifests(before, after, {"setup.txt", "face.txt"} | PROGRESS_FILES)
+        problems += check_recorded(folder, learner)
     except Failure as e:
         if app is not None and app.window:
             session.screenshot(os.path.join(shots, "failure.png"))
@@ -710,8 +717,16 @@ def scenario_read_only(args, rng):
         app = Radiane(session, folder, os.path.join(shots, "radiane.log"), user=user)
         app.wait_main_window()
         learner = Learner(app, rng, shots)
+        # The progress file cannot be made: told once; after OK the drill goes on.
+        box = session.wait_window(PROGRESS_PROBLEM_TITLE)
+        session.screenshot(os.path.join(shots, "progress-message.png"))
+        dismiss(session, box)
+        session.wait_no_window(PROGRESS_PROBLEM_TITLE)
         app.park_pointer()
+        app.click(PARK)  # the main window has the keys again
         learner.answer_slots(6)
+        if session.windows(PROGRESS_PROBLEM_TITLE):
+            problems.append("the progress file's problem was told more than once")
         close_as_user(session, app)
         box = wait_message_box(session, app)
         session.screenshot(os.path.join(shots, "close-message.png"))
@@ -939,7 +954,95 @@ def scenario_hidpi(args, ratio):
     return problems
 
 
+def recorded(folder):
+    """(keys, right keys) in the program's progress file; None without one."""
+    path = os.path.join(folder, "progress.sqlite")
+    if not os.path.exists(path):
+        return None
+    db = sqlite3.connect("file:%s?mode=ro" % path, uri=True)
+    try:
+        if db.execute("PRAGMA integrity_check").fetchone()[0] != "ok":
+            raise Failure("progress.sqlite fails the integrity check")
+        return db.execute("SELECT count(*), coalesce(sum(right), 0) FROM keys").fetchone()
+    finally:
+        db.close()
+
+
+def check_recorded(folder, learner):
+    """Every key typed was recorded, judged as the learner meant it, and the
+    close left the file alone (before our reading makes its side files)."""
+    problems = ["%s left behind after the close" % n
+                for n in ("progress.sqlite-wal", "progress.sqlite-shm")
+                if os.path.exists(os.path.join(folder, n))]
+    got = recorded(folder)
+    want = (learner.keystrokes, learner.slots_answered)
+    # A key typed in the same instant as the right key before it (fast_answers)
+    # may reach the drill as no key of its own.
+    if got is None or got[1] != want[1] or not (
+            learner.keystrokes - learner.bursts <= got[0] <= learner.keystrokes):
+        problems.append("progress.sqlite holds (keys, right keys) %r, the learner typed %r"
+                        " (%d of the keys in bursts)" % (got, want, learner.bursts))
+    return problems
+
+
+def scenario_progress(args, rng):
+    """60 keys, right and wrong, then F2: the progress window shows this run's keys
+    and accuracy; after the close the file holds every key."""
+    work = tempfile.mkdtemp(prefix="radiane-e2e-progress-")
+    shots = os.path.join(args.artifacts, "progress")
+    shutil.rmtree(shots, ignore_errors=True)
+    os.makedirs(shots)
+    folder = make_program_folder(args.program, os.path.join(work, "program"), b"1\r\n",
+                                 b"PixOS.urf\r\n")
+    problems = []
+    session = XSession(work, use_wm=not args.no_wm)
+    app = None
+    try:
+        app = Radiane(session, folder, os.path.join(shots, "radiane.log"))
+        app.wait_main_window()
+        learner = Learner(app, rng, shots)
+        app.park_pointer()
+        state = learner.ready()
+        while learner.keystrokes < 60:
+            wrong = min(rng.choice((0, 0, 1, 2)), 59 - learner.keystrokes)
+            state = learner.answer_one(state, wrong)
+        app.key("F2")
+        window = session.wait_window(PROGRESS_TITLE)
+        time.sleep(0.5)
+        session.screenshot(os.path.join(shots, "progress-window.png"))
+        title = session.xdo("getwindowname", window).strip()
+        keys, right = learner.keystrokes, learner.slots_answered
+        expected = "学习进度　本次 %d 键　正确率 %.1f%%" % (keys, right * 100.0 / keys)
+        if title != expected:
+            problems.append("the progress window shows %r after %d keys (%d right), expected %r"
+                            % (title, keys, right, expected))
+        # Written before F2 showed it, whole groups and the rest alike.
+        if recorded(folder) != (keys, right):
+            problems.append("progress.sqlite holds %r while the window is open, typed %r"
+                            % (recorded(folder), (keys, right)))
+        session.xdo("windowactivate", "--sync", window, check=False)
+        session.xdo("key", "Escape")
+        session.wait_no_window(PROGRESS_TITLE)
+        close_as_user(session, app)
+        if app.wait_exit() != 0:
+            problems.append("radiane ended with a failure status after the close")
+        problems += check_recorded(folder, learner)
+    except Failure as e:
+        session.screenshot(os.path.join(shots, "failure.png"))
+        problems.append(str(e))
+        if app is not None:
+            problems.append("radiane output:\n" + app.output())
+    finally:
+        if app is not None:
+            app.kill()
+        session.close()
+    if not problems:
+        shutil.rmtree(work, ignore_errors=True)
+    return problems
+
+
 SCENARIOS = {
+    "progress": scenario_progress,
     "hidpi-2": lambda args, rng: scenario_hidpi(args, 2),
     "hidpi-1.5": lambda args, rng: scenario_hidpi(args, 1.5),
     "read-only": scenario_read_only,

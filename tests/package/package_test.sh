@@ -42,7 +42,7 @@ echo "package: $(basename "$deb") ($(du -h "$deb" | cut -f1))"
 [ "$(dpkg-deb -f "$deb" Package)" = radiane ] || fail "package name"
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
-for need in fonts-noto-cjk libqt6widgets6 libqt6gui6 libqt6core6; do
+for need in fonts-noto-cjk libqt6sql6-sqlite libqt6widgets6 libqt6gui6 libqt6core6; do
     [[ ",$depends," == *[,\ ]"$need"[\ ,\(]* ]] || fail "Depends lacks $need"
 done
 
@@ -54,6 +54,7 @@ expect=(
     usr/bin/radiane
     usr/lib/radiane/radiane
     usr/lib/radiane/radiane-site.so
+    usr/lib/radiane/radiane-progress.so
     usr/lib/radiane/radicals.tsv
     usr/lib/radiane/zg.txt
     usr/lib/radiane/zg2.txt
