@@ -7,8 +7,13 @@
 #include "app/ui/formg.h"
 #include "appearance/ui/form99.h"
 #include "common/programfolder.h"
+#include "drill/observerlist.h"
+#include "practice/scope.h"
+#include "practice/ui/practicecontroller.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
+#include <QDateTime>
 #include <QMessageBox>
 
 int main(int argc, char** argv) {
@@ -28,9 +33,40 @@ int main(int argc, char** argv) {
     // Help links open the built-in site; its server starts at the first one.
     radiane::app::BuiltInSite site(folder);
 
+    // radiane --practice gfdsa: straight into targeted practice on those keys.
+    QCommandLineParser arguments;
+    const QCommandLineOption practiceOption(QStringLiteral("practice"),
+                                            QStringLiteral("Practise the given keys."),
+                                            QStringLiteral("keys"));
+    arguments.addOption(practiceOption);
+    arguments.process(app);
+
     radiane::app::ClockRandom random;
     radiane::app::Formg formg(folder, random, form99);
+    radiane::practice::PracticeController practice(
+        folder, &formg, formg.practiceLine,
+        [&formg](radiane::drill::ItemSource& source) { formg.startPractice(source); },
+        [] { return QDateTime::currentMSecsSinceEpoch(); });
+    radiane::drill::ObserverList observers;
+    observers.add(practice);
+    formg.setDrillObserver(&observers);
+    QObject::connect(&formg, &radiane::app::Formg::practiceRequested, &practice,
+                     &radiane::practice::PracticeController::choose);
+
     radiane::app::guarded([&] { formg.load(); });
+    if (arguments.isSet(practiceOption)) {
+        const QString wanted = arguments.value(practiceOption);
+        if (const std::optional<QString> keys = radiane::practice::parseKeys(wanted)) {
+            radiane::practice::Scope scope = practice.savedScope();
+            scope.keys = *keys;
+            practice.start(scope);
+        } else {
+            QMessageBox::warning(nullptr, QStringLiteral("Radiane"),
+                                 QStringLiteral("命令行 --practice 的“%1”不是一组键位（a 到 y 的字母），"
+                                                "照常开始。")
+                                     .arg(wanted));
+        }
+    }
     formg.setOnClosed([] { QCoreApplication::exit(0); });
     radiane::app::centreOnScreen(formg);
     formg.show();

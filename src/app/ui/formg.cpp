@@ -180,6 +180,13 @@ void Formg::buildLayout() {
     Label4->setGeometry(pxRect(2895, 450, 6120, kHintBarHeight));
     Label4->hide();
 
+    // Right of the top bar's line, above the slot row.
+    practiceLine = new QLabel(this);
+    practiceLine->setObjectName(QStringLiteral("practiceLine"));
+    practiceLine->setGeometry(pxRect(8400, 400, 3400, 300));
+    practiceLine->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    practiceLine->hide();
+
     buildKeyboardPanel();
 
     Image1 = new lookup::ClickableLabel(this);
@@ -283,6 +290,20 @@ void Formg::load() {
     showView();
 }
 
+void Formg::startPractice(drill::ItemSource& source) {
+    if (drill_->mode() != drill::Mode::Practice)
+        option1BeforePractice_ = Option1->isChecked();
+    for (QRadioButton* option : {Option1, Option2}) {
+        const QSignalBlocker block(option);
+        option->setAutoExclusive(false);
+        option->setChecked(false);
+        option->setAutoExclusive(true);
+    }
+    guarded([&] { drill_->startPractice(source); });
+    showView();
+    focusText1();
+}
+
 bool Formg::formClose() {
     database_.close();
     if (form99_) {
@@ -293,7 +314,9 @@ bool Formg::formClose() {
             return false;
         }
     }
-    const WriteResult setup = writeDrillMode(folder_, Option1->isChecked());
+    const bool practising = drill_->mode() == drill::Mode::Practice;
+    const WriteResult setup =
+        writeDrillMode(folder_, practising ? option1BeforePractice_ : Option1->isChecked());
     if (!setup.ok) {
         endWithError(FatalError(folder_.file(kSetupFile), setup.reason).message());
         return false;
