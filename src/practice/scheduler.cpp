@@ -124,6 +124,8 @@ std::vector<int> Scheduler::arrange(const std::vector<int>& picked) {
         int bad = 0;
         for (std::size_t i = 0; i < order.size(); ++i) {
             const PoolItem& item = items[static_cast<std::size_t>(order[i])];
+            // The same item in the same place would look like the row did not change.
+            bad += item.id == lastIds_[i] ? 1 : 0;
             const PoolItem* before = nullptr;
             if (i > 0)
                 before = &items[static_cast<std::size_t>(order[i - 1])];
@@ -132,7 +134,9 @@ std::vector<int> Scheduler::arrange(const std::vector<int>& picked) {
                 bad += item.item.key == before->item.key ? 2 : 0;
             } else if (!lastIds_[drill::kSlotCount - 1].isEmpty()) {
                 // Across groups only a little: the row starts over on screen.
-                bad += item.id == lastIds_[drill::kSlotCount - 1] ? 1 : 0;
+                const auto last = index_.constFind(lastIds_[drill::kSlotCount - 1]);
+                if (last != index_.constEnd())
+                    bad += items[static_cast<std::size_t>(*last)].item.key == item.item.key ? 1 : 0;
             }
         }
         return bad;
