@@ -31,7 +31,7 @@ void Scheduler::learn(const Attempt& attempt, qint64 index) {
         return;
     State& s = states_[static_cast<std::size_t>(*it)];
     // The right key typed after a wrong one for the same slot only moves on.
-    const bool correction = attempt.right && s.lastAttempt == index - 1 && !s.lastRight;
+    const bool correction = attempt.right && s.seen && s.lastAttempt == index - 1 && !s.lastRight;
     s.seen = true;
     s.lastAttempt = index;
     s.lastRight = attempt.right;
