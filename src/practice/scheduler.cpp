@@ -10,13 +10,22 @@ namespace {
 
 constexpr qint64 kDayMs = 24LL * 60 * 60 * 1000;
 
+std::size_t distinct(std::vector<int> items) {
+    std::sort(items.begin(), items.end());
+    return static_cast<std::size_t>(std::unique(items.begin(), items.end()) - items.begin());
+}
+
 } // namespace
 
 Scheduler::Scheduler(ItemPool pool, const AttemptHistory& history, Clock clock, quint32 seed)
     : pool_(std::move(pool)), history_(history), clock_(std::move(clock)), random_(seed),
       states_(pool_.items.size()) {
-    for (std::size_t i = 0; i < pool_.items.size(); ++i)
+    std::array<bool, 26> keys{};
+    for (std::size_t i = 0; i < pool_.items.size(); ++i) {
         index_.insert(pool_.items[i].id, static_cast<int>(i));
+        keys[keySlot(static_cast<int>(i))] = true;
+    }
+    keyCount_ = static_cast<int>(std::count(keys.begin(), keys.end(), true));
     catchUp();
 }
 
@@ -54,7 +63,7 @@ void Scheduler::learn(const Attempt& attempt, qint64 index) {
     }
 }
 
-std::vector<int> Scheduler::ranked(qint64 now) const {
+std::vector<int> Scheduler::ranked(qint64 now, std::size_t perClass) const {
     std::vector<int> dueLearning, dueKnown, fresh, laterLearning, laterKnown;
     int learning = 0;
     for (int i = 0; i < static_cast<int>(states_.size()); ++i) {
@@ -77,16 +86,23 @@ std::vector<int> Scheduler::ranked(qint64 now) const {
         return std::tie(states_[static_cast<std::size_t>(a)].dueMs, a) <
                std::tie(states_[static_cast<std::size_t>(b)].dueMs, b);
     };
-    std::sort(dueLearning.begin(), dueLearning.end(), byGroup);
-    std::sort(laterLearning.begin(), laterLearning.end(), byGroup);
-    std::sort(dueKnown.begin(), dueKnown.end(), byTime);
-    std::sort(laterKnown.begin(), laterKnown.end(), byTime);
+    // Only the head of each class can make it into a group.
+    const auto head = [perClass](std::vector<int>& v, auto less) {
+        const std::size_t n = std::min(perClass, v.size());
+        std::partial_sort(v.begin(), v.begin() + static_cast<std::ptrdiff_t>(n), v.end(), less);
+        v.resize(n);
+    };
+    head(dueLearning, byGroup);
+    head(laterLearning, byGroup);
+    head(dueKnown, byTime);
+    head(laterKnown, byTime);
 
     const std::size_t newNow =
         learning >= kLearningLimit
             ? 0
             : std::min({static_cast<std::size_t>(kNewPerGroup),
                         static_cast<std::size_t>(kLearningLimit - learning), fresh.size()});
+    fresh.resize(std::min(fresh.size(), perClass + newNow));
     std::vector<int> out = std::move(dueLearning);
     out.insert(out.end(), dueKnown.begin(), dueKnown.end());
     out.insert(out.end(), fresh.begin(), fresh.begin() + static_cast<std::ptrdiff_t>(newNow));
@@ -97,18 +113,16 @@ std::vector<int> Scheduler::ranked(qint64 now) const {
 }
 
 std::vector<int> Scheduler::pick(const std::vector<int>& ranked) const {
-    const auto keyOf = [this](int i) { return pool_.items[static_cast<std::size_t>(i)].item.key; };
-    QHash<QString, int> perKey;
-    for (int i : ranked)
-        perKey[keyOf(i)] = 0;
     // At most three of one key leave a row of five whose neighbours differ.
-    const int keyLimit = perKey.size() >= 2 ? (drill::kSlotCount + 1) / 2 : drill::kSlotCount;
+    const int keyLimit = keyCount_ >= 2 ? (drill::kSlotCount + 1) / 2 : drill::kSlotCount;
+    std::array<int, 26> perKey{};
     std::vector<int> picked;
     for (int i : ranked) {
         if (picked.size() == drill::kSlotCount)
             break;
-        if (perKey[keyOf(i)] < keyLimit) {
-            ++perKey[keyOf(i)];
+        int& count = perKey[keySlot(i)];
+        if (count < keyLimit) {
+            ++count;
             picked.push_back(i);
         }
     }
@@ -116,6 +130,12 @@ std::vector<int> Scheduler::pick(const std::vector<int>& ranked) const {
     for (std::size_t i = 0; picked.size() < drill::kSlotCount && !ranked.empty(); ++i)
         picked.push_back(picked[i]);
     return picked;
+}
+
+std::size_t Scheduler::keySlot(int item) const {
+    const QString& key = pool_.items[static_cast<std::size_t>(item)].item.key;
+    const char16_t c = key.isEmpty() ? u'a' : key.front().unicode();
+    return c >= u'a' && c <= u'z' ? static_cast<std::size_t>(c - u'a') : 0;
 }
 
 std::vector<int> Scheduler::arrange(const std::vector<int>& picked) {
@@ -163,7 +183,13 @@ drill::DrillGroup Scheduler::nextGroup() {
     drill::DrillGroup group;
     if (pool_.items.empty())
         return group;
-    const std::vector<int> order = arrange(pick(ranked(clock_())));
+    const qint64 now = clock_();
+    // A few candidates of each class do, unless one key fills them all.
+    std::vector<int> picked = pick(ranked(now, 4 * drill::kSlotCount));
+    const std::vector<int> order = arrange(distinct(picked) < drill::kSlotCount &&
+                                                   distinct(picked) < pool_.items.size()
+                                               ? pick(ranked(now, pool_.items.size()))
+                                               : picked);
     for (std::size_t slot = 0; slot < group.size(); ++slot) {
         const PoolItem& item = pool_.items[static_cast<std::size_t>(order[slot])];
         group[slot] = item.item;

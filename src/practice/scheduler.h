@@ -71,7 +71,9 @@ private:
     };
     bool known(const State& s) const { return s.streak >= kKnownStreak; }
     void learn(const Attempt& attempt, qint64 index);
-    std::vector<int> ranked(qint64 now) const;
+    // Candidates, most wanted first, at most perClass of each kind.
+    std::vector<int> ranked(qint64 now, std::size_t perClass) const;
+    std::size_t keySlot(int item) const; // 0..25 by key letter
     std::vector<int> pick(const std::vector<int>& ranked) const;
     std::vector<int> arrange(const std::vector<int>& picked);
 
@@ -83,6 +85,7 @@ private:
     std::vector<State> states_;
     qsizetype read_ = 0; // attempts read from the history
     int group_ = 0;      // groups given so far
+    int keyCount_ = 0;   // keys the pool has items on
     std::array<QString, drill::kSlotCount> lastIds_;
 };
 
