@@ -40,7 +40,8 @@ MemoryHistory longHistory() {
 void BM_NextGroup(benchmark::State& state) {
     MemoryHistory history = longHistory();
     qint64 now = kStart + 61LL * 24 * 3600 * 1000;
-    Scheduler scheduler(wholePool(), history, [&now] { return now; }, 1);
+    Scheduler scheduler(
+        wholePool(), history, [&now] { return now; }, 1);
     scheduler.nextGroup();
     for (auto _ : state) {
         for (const QString& id : scheduler.lastGroup()) {
@@ -57,7 +58,8 @@ BENCHMARK(BM_NextGroup)->Unit(benchmark::kMicrosecond);
 void BM_ReadHistory(benchmark::State& state) {
     const MemoryHistory history = longHistory();
     for (auto _ : state) {
-        Scheduler scheduler(wholePool(), history, [] { return kStart; }, 1);
+        Scheduler scheduler(
+            wholePool(), history, [] { return kStart; }, 1);
         benchmark::DoNotOptimize(scheduler.mastery());
     }
 }

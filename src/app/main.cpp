@@ -61,10 +61,11 @@ int main(int argc, char** argv) {
             scope.keys = *keys;
             practice.start(scope);
         } else {
-            QMessageBox::warning(nullptr, QStringLiteral("Radiane"),
-                                 QStringLiteral("命令行 --practice 的“%1”不是一组键位（a 到 y 的字母），"
-                                                "照常开始。")
-                                     .arg(wanted));
+            QMessageBox::warning(
+                nullptr, QStringLiteral("Radiane"),
+                QStringLiteral("命令行 --practice 的“%1”不是一组键位（a 到 y 的字母），"
+                               "照常开始。")
+                    .arg(wanted));
         }
     }
     formg.setOnClosed([] { QCoreApplication::exit(0); });

@@ -23,7 +23,7 @@ inline constexpr int kFrameTop = 720;
 inline constexpr int kHintAboveArrow = 2145;
 
 enum class Mode {
-    SingleRadicals = 1,      // Option1, zg.txt, items of 4 characters
+    SingleRadicals = 1,       // Option1, zg.txt, items of 4 characters
     RadicalsInCharacters = 2, // Option2, zg2.txt, items of 3 characters
     Practice = 3              // items from a source outside the drill, neither option
 };

@@ -125,7 +125,8 @@ std::variant<ItemPool, QString> loadPool(const ProgramFolder& folder, const Scop
         pool.characterCount = static_cast<int>(pool.items.size()) - pool.radicalCount;
     }
     if (pool.items.empty())
-        return QStringLiteral("键位“%1”在练习列表里没有可练的条目，无法开始专项练习。").arg(scope.keys);
+        return QStringLiteral("键位“%1”在练习列表里没有可练的条目，无法开始专项练习。")
+            .arg(scope.keys);
     return pool;
 }
 

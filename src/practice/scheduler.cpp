@@ -55,8 +55,8 @@ void Scheduler::learn(const Attempt& attempt, qint64 index) {
         return;
     ++s.streak;
     if (known(s)) {
-        const std::size_t step = std::min<std::size_t>(static_cast<std::size_t>(s.streak - kKnownStreak),
-                                                       kKnownIntervalDays.size() - 1);
+        const std::size_t step = std::min<std::size_t>(
+            static_cast<std::size_t>(s.streak - kKnownStreak), kKnownIntervalDays.size() - 1);
         s.dueMs = attempt.whenMs + kKnownIntervalDays[step] * kDayMs;
     } else {
         s.dueGroup = group_ + kLearningAfterGroups[static_cast<std::size_t>(s.streak - 1)];
@@ -95,7 +95,12 @@ std::vector<int> Scheduler::ranked(qint64 now, std::size_t perClass) const {
     head(dueLearning, byGroup);
     head(laterLearning, byGroup);
     head(dueKnown, byTime);
-    head(laterKnown, byTime);
+    // Known items ahead of their date only fill a row: the longest unseen first,
+    // so the same few do not come back group after group.
+    head(laterKnown, [this](int a, int b) {
+        return std::tie(states_[static_cast<std::size_t>(a)].lastAttempt, a) <
+               std::tie(states_[static_cast<std::size_t>(b)].lastAttempt, b);
+    });
 
     const std::size_t newNow =
         learning >= kLearningLimit
@@ -186,10 +191,10 @@ drill::DrillGroup Scheduler::nextGroup() {
     const qint64 now = clock_();
     // A few candidates of each class do, unless one key fills them all.
     std::vector<int> picked = pick(ranked(now, 4 * drill::kSlotCount));
-    const std::vector<int> order = arrange(distinct(picked) < drill::kSlotCount &&
-                                                   distinct(picked) < pool_.items.size()
-                                               ? pick(ranked(now, pool_.items.size()))
-                                               : picked);
+    const std::vector<int> order =
+        arrange(distinct(picked) < drill::kSlotCount && distinct(picked) < pool_.items.size()
+                    ? pick(ranked(now, pool_.items.size()))
+                    : picked);
     for (std::size_t slot = 0; slot < group.size(); ++slot) {
         const PoolItem& item = pool_.items[static_cast<std::size_t>(order[slot])];
         group[slot] = item.item;

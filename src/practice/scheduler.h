@@ -24,7 +24,8 @@ namespace radiane::practice {
 //   Leitner card only moves up when reviewed on time).
 // - A group takes, in this order: learning items due, known items due, up to
 //   kNewPerGroup new items while fewer than kLearningLimit are learning, other
-//   learning items (soonest first), any new item, known items (soonest first).
+//   learning items (soonest first), any new item, known items (longest unseen
+//   first).
 inline constexpr qint64 kFastMs = 1500;
 inline constexpr int kKnownStreak = 3;
 inline constexpr int kNewPerGroup = 3;
@@ -32,7 +33,7 @@ inline constexpr int kLearningLimit = 8;
 inline constexpr int kMissedAfterGroups = 1;
 inline constexpr int kSlowAfterGroups = 2;
 inline constexpr std::array<int, kKnownStreak - 1> kLearningAfterGroups{2, 4}; // streak 1, 2
-inline constexpr std::array<int, 6> kKnownIntervalDays{1, 3, 7, 16, 35, 75}; // streak 3, 4, ...
+inline constexpr std::array<int, 6> kKnownIntervalDays{1, 3, 7, 16, 35, 75};   // streak 3, 4, ...
 
 // Picks each group of a practice from the pool and the learner's history.
 // Same pool, history, clock readings and seed: same groups.
@@ -64,9 +65,9 @@ private:
     struct State {
         bool seen = false;
         int streak = 0;
-        int dueGroup = 0;         // learning: the group it is due in
-        qint64 dueMs = 0;         // known: when it is due
-        qint64 lastAttempt = -1;  // index of its latest attempt
+        int dueGroup = 0;        // learning: the group it is due in
+        qint64 dueMs = 0;        // known: when it is due
+        qint64 lastAttempt = -1; // index of its latest attempt
         bool lastRight = false;
     };
     bool known(const State& s) const { return s.streak >= kKnownStreak; }

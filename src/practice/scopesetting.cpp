@@ -12,7 +12,8 @@ ScopeRead readScope(const ProgramFolder& folder) {
     if (read.status == FieldRead::Status::Missing)
         return {};
     const auto refuse = [&](const QString& reason) {
-        return ScopeRead{Scope{}, QStringLiteral("%1：%2，专项练习改用横区的字根。").arg(path, reason)};
+        return ScopeRead{Scope{},
+                         QStringLiteral("%1：%2，专项练习改用横区的字根。").arg(path, reason)};
     };
     if (!read.ok())
         return refuse(read.reason);

@@ -34,7 +34,8 @@ struct Session {
     std::mt19937 rng{7};
 
     Session(ItemPool p, quint32 seed)
-        : pool(p), scheduler(std::move(p), history, [this] { return now; }, seed) {}
+        : pool(p), scheduler(
+                       std::move(p), history, [this] { return now; }, seed) {}
 
     std::vector<QString> group() {
         const radiane::drill::DrillGroup items = scheduler.nextGroup();

@@ -52,7 +52,7 @@ TEST(SavedScope, WrittenScopeReadsBack) {
 struct PoolCase {
     const char* name;
     Scope scope;
-    const char* removed; // a list file taken away, or nullptr
+    const char* removed;       // a list file taken away, or nullptr
     const char* expectedStart; // ids of the first items, or the file a problem names
 };
 
@@ -81,7 +81,9 @@ TEST_P(Pool, KeyNamesFirstOrAProblemNamingTheFile) {
 
 const PoolCase kPools[] = {
     {"RadicalsKeyNamesFirst", {QStringLiteral("gkq"), Content::Radicals}, nullptr, "g01 k01 q01"},
-    {"RadicalsWithoutChartOrder", {QStringLiteral("k"), Content::Radicals}, "radicals.tsv",
+    {"RadicalsWithoutChartOrder",
+     {QStringLiteral("k"), Content::Radicals},
+     "radicals.tsv",
      "k02 k03 k01"},
     {"CharactersInListOrder", {QStringLiteral("a"), Content::Characters}, nullptr, "形2 度2 黄1"},
     {"RadicalsListMissing", {QStringLiteral("g"), Content::Both}, "zg.txt", "zg.txt"},

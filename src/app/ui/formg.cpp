@@ -172,6 +172,13 @@ void Formg::buildLayout() {
     Label3->move(pxPoint(drill::kArrowLeft0, drill::kArrowTop));
     Label3->adjustSize();
 
+    // Below the top bar's line, right-aligned above the slot row; under the hint bar.
+    practiceLine = new QLabel(this);
+    practiceLine->setObjectName(QStringLiteral("practiceLine"));
+    practiceLine->setGeometry(pxRect(2400, 400, 9400, 300));
+    practiceLine->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    practiceLine->hide();
+
     Label4 = new QLabel(this);
     Label4->setObjectName(QStringLiteral("Label4"));
     Label4->setFont(songFont(12));
@@ -179,13 +186,6 @@ void Formg::buildLayout() {
         QStringLiteral("color: white; background-color: rgb(255, 128, 0); padding: 0px;"));
     Label4->setGeometry(pxRect(2895, 450, 6120, kHintBarHeight));
     Label4->hide();
-
-    // Right of the top bar's line, above the slot row.
-    practiceLine = new QLabel(this);
-    practiceLine->setObjectName(QStringLiteral("practiceLine"));
-    practiceLine->setGeometry(pxRect(8400, 400, 3400, 300));
-    practiceLine->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    practiceLine->hide();
 
     buildKeyboardPanel();
 

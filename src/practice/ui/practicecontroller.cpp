@@ -29,9 +29,10 @@ void PracticeController::choose() {
         return;
     const WriteResult written = writeScope(folder_, *scope);
     if (!written.ok)
-        QMessageBox::warning(window_, QStringLiteral("专项练习"),
-                             QStringLiteral("%1：%2，这次的选择下次不会记得。")
-                                 .arg(folder_.file(QString::fromLatin1(kScopeFile)), written.reason));
+        QMessageBox::warning(
+            window_, QStringLiteral("专项练习"),
+            QStringLiteral("%1：%2，这次的选择下次不会记得。")
+                .arg(folder_.file(QString::fromLatin1(kScopeFile)), written.reason));
     start(*scope);
 }
 
