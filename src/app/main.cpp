@@ -8,6 +8,7 @@
 #include "appearance/ui/form99.h"
 #include "common/programfolder.h"
 #include "drill/observerlist.h"
+#include "practice/attemptrecorder.h"
 #include "practice/scope.h"
 #include "practice/ui/practicecontroller.h"
 
@@ -43,11 +44,16 @@ int main(int argc, char** argv) {
 
     radiane::app::ClockRandom random;
     radiane::app::Formg formg(folder, random, form99);
+    // Every judged key, kept for the run; targeted practice picks its items from it.
+    const auto clock = [] { return QDateTime::currentMSecsSinceEpoch(); };
+    radiane::practice::MemoryHistory history;
+    radiane::practice::AttemptRecorder recorder(history, clock);
     radiane::practice::PracticeController practice(
         folder, &formg, formg.practiceLine,
-        [&formg](radiane::drill::ItemSource& source) { formg.startPractice(source); },
-        [] { return QDateTime::currentMSecsSinceEpoch(); });
+        [&formg](radiane::drill::ItemSource& source) { formg.startPractice(source); }, history,
+        clock);
     radiane::drill::ObserverList observers;
+    observers.add(recorder);
     observers.add(practice);
     formg.setDrillObserver(&observers);
     QObject::connect(&formg, &radiane::app::Formg::practiceRequested, &practice,

@@ -11,9 +11,10 @@
 namespace radiane::practice {
 
 PracticeController::PracticeController(ProgramFolder folder, QWidget* window, QLabel* line,
-                                       StartDrill startDrill, Scheduler::Clock clock)
+                                       StartDrill startDrill, const AttemptHistory& history,
+                                       Scheduler::Clock clock)
     : folder_(std::move(folder)), window_(window), line_(line), startDrill_(std::move(startDrill)),
-      clock_(std::move(clock)), recorder_(history_, clock_) {}
+      history_(history), clock_(std::move(clock)) {}
 
 PracticeController::~PracticeController() = default;
 
@@ -53,13 +54,11 @@ bool PracticeController::start(const Scope& scope) {
 }
 
 void PracticeController::drillStarted(drill::DrillKind drill) {
-    recorder_.drillStarted(drill);
     practising_ = drill == drill::DrillKind::Practice;
     line_->setVisible(practising_);
 }
 
-void PracticeController::keyJudged(const drill::JudgedKey& key) {
-    recorder_.keyJudged(key);
+void PracticeController::keyJudged(const drill::JudgedKey&) {
     if (practising_)
         showMastery();
 }

@@ -2,7 +2,7 @@
 
 #include "common/programfolder.h"
 #include "drill/judgedkey.h"
-#include "practice/attemptrecorder.h"
+#include "practice/attempt.h"
 #include "practice/scheduler.h"
 #include "practice/scope.h"
 
@@ -16,15 +16,17 @@ class QWidget;
 namespace radiane::practice {
 
 // Targeted practice in the main window: asks for the scope, remembers it,
-// feeds the drill from a scheduler and keeps the progress line up to date.
-// Learns from every judged key of any drill (register it as an observer).
+// feeds the drill from a scheduler over the learner's history and keeps the
+// progress line up to date (register it as an observer after whatever records
+// the history, so the line counts the key just typed).
 class PracticeController : public QObject, public drill::JudgedKeyObserver {
     Q_OBJECT
 public:
     using StartDrill = std::function<void(drill::ItemSource&)>;
     // window: parent of the dialogs; line: shows the mastery while practising.
+    // history: not owned, outlives the controller.
     PracticeController(ProgramFolder folder, QWidget* window, QLabel* line, StartDrill startDrill,
-                       Scheduler::Clock clock);
+                       const AttemptHistory& history, Scheduler::Clock clock);
     ~PracticeController() override;
 
     // The dialog, then the practice it asks for.
@@ -44,9 +46,8 @@ private:
     QWidget* window_;
     QLabel* line_;
     StartDrill startDrill_;
+    const AttemptHistory& history_;
     Scheduler::Clock clock_;
-    MemoryHistory history_;
-    AttemptRecorder recorder_;
     std::unique_ptr<Scheduler> scheduler_;
     bool practising_ = false;
     QString keys_; // of the practice running, as the line shows them
