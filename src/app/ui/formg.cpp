@@ -130,9 +130,17 @@ void Formg::buildLayout() {
                                 QStringLiteral("专项练习（F3）"), 10110);
     codesButton = pathButton(QStringLiteral("编 码"), QStringLiteral("codesButton"),
                              QStringLiteral("编码练习（F4）"), 11070);
-    connect(progressButton, &QPushButton::clicked, this, &Formg::progressRequested);
-    connect(practiceButton, &QPushButton::clicked, this, &Formg::practiceRequested);
-    connect(codesButton, &QPushButton::clicked, this, &Formg::codesRequested);
+    // The answer box takes the focus back from the button, also when a dialog
+    // opened by the signal was cancelled.
+    const auto request = [this](QPushButton* button, void (Formg::*signal)()) {
+        connect(button, &QPushButton::clicked, this, [this, signal] {
+            emit(this->*signal)();
+            focusText1();
+        });
+    };
+    request(progressButton, &Formg::progressRequested);
+    request(practiceButton, &Formg::practiceRequested);
+    request(codesButton, &Formg::codesRequested);
 
     Option1 = new QRadioButton(QStringLiteral("单个字根图"), this);
     Option1->setObjectName(QStringLiteral("Option1"));
