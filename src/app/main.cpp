@@ -8,8 +8,14 @@
 #include "app/ui/progresslauncher.h"
 #include "appearance/ui/form99.h"
 #include "common/programfolder.h"
+#include "drill/observerlist.h"
+#include "practice/attemptrecorder.h"
+#include "practice/scope.h"
+#include "practice/ui/practicecontroller.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
+#include <QDateTime>
 #include <QMessageBox>
 
 int main(int argc, char** argv) {
@@ -29,9 +35,46 @@ int main(int argc, char** argv) {
     // Help links open the built-in site; its server starts at the first one.
     radiane::app::BuiltInSite site(folder);
 
+    // radiane --practice gfdsa: straight into targeted practice on those keys.
+    QCommandLineParser arguments;
+    const QCommandLineOption practiceOption(QStringLiteral("practice"),
+                                            QStringLiteral("Practise the given keys."),
+                                            QStringLiteral("keys"));
+    arguments.addOption(practiceOption);
+    arguments.process(app);
+
     radiane::app::ClockRandom random;
     radiane::app::Formg formg(folder, random, form99);
+    // Every judged key, kept for the run; targeted practice picks its items from it.
+    const auto clock = [] { return QDateTime::currentMSecsSinceEpoch(); };
+    radiane::practice::MemoryHistory history;
+    radiane::practice::AttemptRecorder recorder(history, clock);
+    radiane::practice::PracticeController practice(
+        folder, &formg, formg.practiceLine,
+        [&formg](radiane::drill::ItemSource& source) { formg.startPractice(source); }, history,
+        clock);
+    radiane::drill::ObserverList observers;
+    observers.add(recorder);
+    observers.add(practice);
+    formg.setDrillObserver(&observers);
+    QObject::connect(&formg, &radiane::app::Formg::practiceRequested, &practice,
+                     &radiane::practice::PracticeController::choose);
+
     radiane::app::guarded([&] { formg.load(); });
+    if (arguments.isSet(practiceOption)) {
+        const QString wanted = arguments.value(practiceOption);
+        if (const std::optional<QString> keys = radiane::practice::parseKeys(wanted)) {
+            radiane::practice::Scope scope = practice.savedScope();
+            scope.keys = *keys;
+            practice.start(scope);
+        } else {
+            QMessageBox::warning(
+                nullptr, QStringLiteral("Radiane"),
+                QStringLiteral("命令行 --practice 的“%1”不是一组键位（a 到 y 的字母），"
+                               "照常开始。")
+                    .arg(wanted));
+        }
+    }
     formg.setOnClosed([] { QCoreApplication::exit(0); });
 
     // Every judged key goes to progress.sqlite from the first frame on; F2 and

@@ -56,18 +56,6 @@ int drawStart(RandomSource& random, const ListFile& list, int length) {
     return item * list.itemWidth + 1;
 }
 
-// The item at the 1-based position pos: shorter or empty at the end of the list.
-QString takeItem(const QString& text, int pos, int width) {
-    if (pos < 1 || pos > text.size())
-        return {};
-    return text.mid(pos - 1, width);
-}
-
-// Right-most n characters; the whole item when it is shorter.
-QString lastChars(const QString& item, int n) {
-    return item.right(n);
-}
-
 } // namespace
 
 DrillEngine::DrillEngine(QString programFolder, DrillHost& host, RandomSource& random)
@@ -88,10 +76,11 @@ void DrillEngine::startSingleRadicals() {
     slotIndex_ = 0;
     placeMarkerOnFirstSlot();
 
-    zgText_ = readList(programFolder_, kSingle);
-    zgLen_ = static_cast<int>(zgText_.size());
-    zgPos_ = drawStart(random_, kSingle, zgLen_) - kSingle.itemWidth;
-    fillSingleRadicals(isShort(kSingle, zgLen_));
+    QString text = readList(programFolder_, kSingle);
+    const int length = static_cast<int>(text.size());
+    const int pos = drawStart(random_, kSingle, length) - kSingle.itemWidth;
+    singleList_.restart(std::move(text), pos, isShort(kSingle, length));
+    fillGroup(singleList_);
 
     view_.Label2 = view_.Label1[0];
     slotIndex_ = 0;
@@ -109,10 +98,11 @@ void DrillEngine::startRadicalsInCharacters() {
     slotIndex_ = 0;
     placeMarkerOnFirstSlot();
 
-    zg2Text_ = readList(programFolder_, kInCharacters);
-    zg2Len_ = static_cast<int>(zg2Text_.size());
-    zg2Pos_ = drawStart(random_, kInCharacters, zg2Len_) - kInCharacters.itemWidth;
-    fillRadicalsInCharacters(isShort(kInCharacters, zg2Len_));
+    QString text = readList(programFolder_, kInCharacters);
+    const int length = static_cast<int>(text.size());
+    const int pos = drawStart(random_, kInCharacters, length) - kInCharacters.itemWidth;
+    charactersList_.restart(std::move(text), pos, isShort(kInCharacters, length));
+    fillGroup(charactersList_);
 
     view_.Label2 = view_.Label1[0];
     view_.Text23 = view_.Label6[0];
@@ -123,34 +113,57 @@ void DrillEngine::startRadicalsInCharacters() {
         observer_->drillStarted(DrillKind::RadicalsInCharacters);
 }
 
-void DrillEngine::fillSingleRadicals(bool wrap) {
-    for (int i = 0; i < kSlotCount; ++i) {
-        // Next-item rule: past the end of the list, start over at position 1.
-        if (wrap && zgPos_ + 4 > zgLen_)
-            zgPos_ = -3;
-        zgPos_ += 4;
-        const QString item = takeItem(zgText_, zgPos_, 4);
-        view_.Label1[i] = item.left(1);
-        slotPictures_[i] = lastChars(item, 3);
-        host_.loadPicture(i, slotPictures_[i]);
-    }
+void DrillEngine::startPractice(ItemSource& source) {
+    mode_ = Mode::Practice;
+    practice_ = &source;
+    view_.Label4Visible = false;
+    setText1(QString());
+    slotIndex_ = 0;
+    placeMarkerOnFirstSlot();
+    fillGroup(source);
+
+    view_.Label2 = view_.Label1[0];
+    view_.Text23 = view_.Label6[0];
+    slotIndex_ = 0;
+    slotNo_ = 1;
+    keytisi();
+    if (observer_)
+        observer_->drillStarted(DrillKind::Practice);
 }
 
-void DrillEngine::fillRadicalsInCharacters(bool wrap) {
-    slotIndex_ = 0;
+ItemSource* DrillEngine::currentSource() {
+    switch (mode_) {
+    case Mode::SingleRadicals:
+        return &singleList_;
+    case Mode::RadicalsInCharacters:
+        return &charactersList_;
+    case Mode::Practice:
+        return practice_;
+    }
+    return nullptr;
+}
+
+void DrillEngine::fillGroup(ItemSource& source) {
+    slotItems_ = source.nextGroup();
     for (int i = 0; i < kSlotCount; ++i) {
-        if (wrap && zg2Pos_ + 3 > zg2Len_)
-            zg2Pos_ = -2;
-        zg2Pos_ += 3;
-        const QString item = takeItem(zg2Text_, zg2Pos_, 3);
-        view_.Label7[i] = item.mid(1, 1);
-        view_.Label1[i] = item.left(1);
-        view_.Label6[i] = lastChars(item, 1);
-        host_.loadPicture(i, lastChars(item, 1));
+        const DrillItem& item = slotItems_[i];
+        view_.Label1[i] = item.key;
+        if (item.kind == DrillItem::Kind::Radical) {
+            // Modes 1 and 2 keep each other's labels; practice mixes both kinds.
+            if (mode_ == Mode::Practice) {
+                view_.Label6[i].clear();
+                view_.Label7[i].clear();
+            }
+            host_.loadPicture(i, item.picture);
+            continue;
+        }
+        view_.Label7[i] = item.part;
+        view_.Label6[i] = item.character;
+        host_.loadPicture(i, item.character);
         // The lookup reads the slot being filled from slotIndex.
-        view_.Text23 = view_.Label6[slotIndex_];
+        slotIndex_ = static_cast<std::uint8_t>(i);
+        view_.Text23 = view_.Label6[i];
         host_.runLookup();
-        ++slotIndex_;
     }
 }
 
@@ -187,13 +200,23 @@ void DrillEngine::reportJudged(bool right) {
     key.expected = view_.Label2.front();
     key.typed = view_.Text1.back();
     key.right = right;
-    if (mode_ == Mode::SingleRadicals) {
+    switch (mode_) {
+    case Mode::SingleRadicals:
         key.drill = DrillKind::SingleRadicals;
-        key.item = slotPictures_[slotIndex_];
-    } else {
+        break;
+    case Mode::RadicalsInCharacters:
         key.drill = DrillKind::RadicalsInCharacters;
-        key.item = view_.Label6[slotIndex_];
-        key.part = view_.Label7[slotIndex_];
+        break;
+    case Mode::Practice:
+        key.drill = DrillKind::Practice;
+        break;
+    }
+    const DrillItem& item = slotItems_[slotIndex_];
+    if (item.kind == DrillItem::Kind::Radical) {
+        key.item = item.picture;
+    } else {
+        key.item = item.character;
+        key.part = item.part;
     }
     observer_->keyJudged(key);
 }
@@ -217,13 +240,8 @@ void DrillEngine::rightKey() {
     if (groupDone && observer_)
         observer_->groupFinished();
     if (groupDone) {
-        if (mode_ == Mode::SingleRadicals) {
-            fillSingleRadicals(true);
-            view_.Label2 = view_.Label1[0];
-            slotIndex_ = 0;
-        }
-        if (mode_ == Mode::RadicalsInCharacters) {
-            fillRadicalsInCharacters(true);
+        if (ItemSource* source = currentSource()) {
+            fillGroup(*source);
             view_.Label2 = view_.Label1[0];
             slotIndex_ = 0;
         }

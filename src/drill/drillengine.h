@@ -1,7 +1,9 @@
 #pragma once
 
+#include "drill/itemsource.h"
 #include "drill/judgedkey.h"
 #include "drill/keyhinttable.h"
+#include "drill/listwalker.h"
 
 #include <QString>
 #include <array>
@@ -10,7 +12,6 @@
 
 namespace radiane::drill {
 
-inline constexpr int kSlotCount = 5;
 inline constexpr int kMarkCount = 25;
 
 // Layout values (twips) the drill moves. Slot i stands 1980 twips right of slot 0.
@@ -22,8 +23,9 @@ inline constexpr int kFrameTop = 720;
 inline constexpr int kHintAboveArrow = 2145;
 
 enum class Mode {
-    SingleRadicals = 1,      // Option1, zg.txt, items of 4 characters
-    RadicalsInCharacters = 2 // Option2, zg2.txt, items of 3 characters
+    SingleRadicals = 1,       // Option1, zg.txt, items of 4 characters
+    RadicalsInCharacters = 2, // Option2, zg2.txt, items of 3 characters
+    Practice = 3              // items from a source outside the drill, neither option
 };
 
 // Calls from the drill out to the window layer.
@@ -86,6 +88,9 @@ public:
     // missing, empty or unusable list file, or a missing picture.
     void startSingleRadicals();
     void startRadicalsInCharacters();
+    // Practice: every group from source (not owned; it must outlive the drill
+    // or a later start). Radicals show as in mode 1, characters as in mode 2.
+    void startPractice(ItemSource& source);
 
     // The change handler of Text1: the answer box now holds text. A text equal
     // to what the box already holds is no change and runs nothing, so the window
@@ -107,17 +112,19 @@ public:
     const DrillView& view() const { return view_; }
     std::uint8_t slotNo() const { return slotNo_; }
     std::uint8_t slotIndex() const { return slotIndex_; }
-    int zgPos() const { return zgPos_; }
-    int zgLen() const { return zgLen_; }
-    int zg2Pos() const { return zg2Pos_; }
-    int zg2Len() const { return zg2Len_; }
-    const QString& zgText() const { return zgText_; }
-    const QString& zg2Text() const { return zg2Text_; }
+    int zgPos() const { return singleList_.pos(); }
+    int zgLen() const { return singleList_.length(); }
+    int zg2Pos() const { return charactersList_.pos(); }
+    int zg2Len() const { return charactersList_.length(); }
+    const QString& zgText() const { return singleList_.text(); }
+    const QString& zg2Text() const { return charactersList_.text(); }
+    // What slot i asks for now.
+    const DrillItem& slotItem(int slot) const { return slotItems_.at(slot); }
 
 private:
     void placeMarkerOnFirstSlot();
-    void fillSingleRadicals(bool wrap);
-    void fillRadicalsInCharacters(bool wrap);
+    void fillGroup(ItemSource& source);
+    ItemSource* currentSource();
     // Text1 set from code: a change runs the check, nested, as typing does.
     void setText1(const QString& text);
     void check(bool keyTyped);
@@ -131,15 +138,12 @@ private:
     Mode mode_ = Mode::SingleRadicals;
     DrillView view_;
     JudgedKeyObserver* observer_ = nullptr;
-    std::array<QString, kSlotCount> slotPictures_; // picture name of each slot (mode 1)
+    DrillGroup slotItems_;
     std::uint8_t slotNo_ = 0;
     std::uint8_t slotIndex_ = 0;
-    QString zgText_;
-    int zgPos_ = 0;
-    int zgLen_ = 0;
-    QString zg2Text_;
-    int zg2Pos_ = 0;
-    int zg2Len_ = 0;
+    ListWalker singleList_{ListWalker::Layout::Radicals};
+    ListWalker charactersList_{ListWalker::Layout::Characters};
+    ItemSource* practice_ = nullptr;
 };
 
 } // namespace radiane::drill

@@ -153,6 +153,11 @@ TEST_F(FormgTest, AnswerBoxHasTheFocusAfterStartAndAfterClicks) {
     EXPECT_TRUE(formg->Text1->hasFocus());
     QTest::mouseClick(formg->Image1, Qt::LeftButton);
     EXPECT_TRUE(formg->Text1->hasFocus());
+    // Nothing answers the learner's path buttons here: as after a cancelled dialog.
+    for (QPushButton* button : {formg->progressButton, formg->practiceButton, formg->codesButton}) {
+        QTest::mouseClick(button, Qt::LeftButton);
+        EXPECT_TRUE(formg->Text1->hasFocus()) << button->objectName().toStdString();
+    }
 }
 
 TEST_F(FormgTest, TypingMovesFrameArrowAndMark) {

@@ -277,14 +277,14 @@ def read_file(folder, name):
 # --- the running program -----------------------------------------------------
 
 class Radiane:
-    def __init__(self, session, folder, log_path, user=None, env=None):
+    def __init__(self, session, folder, log_path, user=None, env=None, arguments=()):
         self.session = session
         self.folder = folder
         self.log_path = log_path
         env = dict(session.env, QT_QPA_PLATFORM="xcb", **(env or {}))
         runtime = tempfile.mkdtemp(prefix="radiane-e2e-runtime-")
         os.chmod(runtime, 0o700)
-        command = [os.path.join(folder, "radiane")]
+        command = [os.path.join(folder, "radiane"), *arguments]
         if user:
             shutil.chown(runtime, user[0], user[1])
             command = ["setpriv", "--reuid=" + user[0], "--regid=" + user[1], "--clear-groups",
@@ -1041,8 +1041,65 @@ def scenario_progress(args, rng):
     return problems
 
 
+def scenario_practice(args, rng):
+    """radiane --practice gfdsa: 200 keys asking only for G F D S A, then Option2
+    leaves the practice; setup.txt keeps the mode it held."""
+    work = tempfile.mkdtemp(prefix="radiane-e2e-practice-")
+    shots = os.path.join(args.artifacts, "practice")
+    shutil.rmtree(shots, ignore_errors=True)
+    os.makedirs(shots)
+    folder = make_program_folder(args.program, os.path.join(work, "program"), b"2\r\n")
+    before = manifest(folder)
+    problems = []
+    session = XSession(work, use_wm=not args.no_wm)
+    app = None
+    try:
+        app = Radiane(session, folder, os.path.join(shots, "radiane.log"),
+                      arguments=["--practice", "gfdsa"])
+        app.wait_main_window()
+        learner = Learner(app, rng, shots)
+        app.park_pointer()
+        state = learner.ready("the first practice group")
+        learner.shot("start")
+        asked = []
+        while learner.keystrokes < 200:
+            asked.append(state.key)
+            state = learner.answer_one(state, rng.choice((0, 0, 0, 0, 1, 3)))
+            if learner.slots_answered in (50, 100):
+                learner.shot("after-%d-slots" % learner.slots_answered)
+        learner.shot("after-200-keys")
+        strays = sorted(set(asked) - set("gfdsa"))
+        if strays:
+            problems.append("practice on gfdsa asked for %s" % ", ".join(strays))
+        if set(asked) != set("gfdsa"):
+            problems.append("200 keys asked only for %s" % "".join(sorted(set(asked))))
+        mode_switch(app, learner, OPTION2_CLICK, "mode 2 to start after the practice")
+        learner.answer_slots(5)
+        close_as_user(session, app)
+        if app.wait_exit() != 0:
+            problems.append("radiane ended with status %d after the close" % app.proc.returncode)
+        print("practice: %d keystrokes, %d slots asked %s" % (
+            learner.keystrokes, len(asked), "".join(asked)))
+        expect_bytes(folder, "setup.txt", b"2\r\n", problems)
+        problems += compare_manifests(before, manifest(folder), {"setup.txt", "face.txt"})
+    except Failure as e:
+        if app is not None and app.window:
+            session.screenshot(os.path.join(shots, "failure.png"))
+        problems.append(str(e))
+        if app is not None:
+            problems.append("radiane output:\n" + app.output())
+    finally:
+        if app is not None:
+            app.kill()
+        session.close()
+    if not problems:
+        shutil.rmtree(work, ignore_errors=True)
+    return problems
+
+
 SCENARIOS = {
     "progress": scenario_progress,
+    "practice": scenario_practice,
     "hidpi-2": lambda args, rng: scenario_hidpi(args, 2),
     "hidpi-1.5": lambda args, rng: scenario_hidpi(args, 1.5),
     "read-only": scenario_read_only,

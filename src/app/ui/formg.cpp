@@ -118,9 +118,17 @@ void Formg::buildLayout() {
                                 QStringLiteral("专项练习（F3）"), 10110);
     codesButton = pathButton(QStringLiteral("编 码"), QStringLiteral("codesButton"),
                              QStringLiteral("编码练习（F4）"), 11070);
-    connect(progressButton, &QPushButton::clicked, this, &Formg::progressRequested);
-    connect(practiceButton, &QPushButton::clicked, this, &Formg::practiceRequested);
-    connect(codesButton, &QPushButton::clicked, this, &Formg::codesRequested);
+    // The answer box takes the focus back from the button, also when a dialog
+    // opened by the signal was cancelled.
+    const auto request = [this](QPushButton* button, void (Formg::*signal)()) {
+        connect(button, &QPushButton::clicked, this, [this, signal] {
+            emit(this->*signal)();
+            focusText1();
+        });
+    };
+    request(progressButton, &Formg::progressRequested);
+    request(practiceButton, &Formg::practiceRequested);
+    request(codesButton, &Formg::codesRequested);
 
     Option1 = new QRadioButton(QStringLiteral("单个字根图"), this);
     Option1->setObjectName(QStringLiteral("Option1"));
@@ -159,6 +167,13 @@ void Formg::buildLayout() {
     Label3->setStyleSheet(QStringLiteral("color: rgb(255, 0, 0); background: transparent;"));
     Label3->move(pxPoint(drill::kArrowLeft0, drill::kArrowTop));
     Label3->adjustSize();
+
+    // Below the top bar's line, right-aligned above the slot row; under the hint bar.
+    practiceLine = new QLabel(this);
+    practiceLine->setObjectName(QStringLiteral("practiceLine"));
+    practiceLine->setGeometry(pxRect(2400, 400, 9400, 300));
+    practiceLine->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    practiceLine->hide();
 
     Label4 = new QLabel(this);
     Label4->setObjectName(QStringLiteral("Label4"));
@@ -270,6 +285,20 @@ void Formg::load() {
     showView();
 }
 
+void Formg::startPractice(drill::ItemSource& source) {
+    if (drill_->mode() != drill::Mode::Practice)
+        option1BeforePractice_ = Option1->isChecked();
+    for (QRadioButton* option : {Option1, Option2}) {
+        const QSignalBlocker block(option);
+        option->setAutoExclusive(false);
+        option->setChecked(false);
+        option->setAutoExclusive(true);
+    }
+    guarded([&] { drill_->startPractice(source); });
+    showView();
+    focusText1();
+}
+
 bool Formg::formClose() {
     database_.close();
     if (form99_) {
@@ -280,7 +309,9 @@ bool Formg::formClose() {
             return false;
         }
     }
-    const WriteResult setup = writeDrillMode(folder_, Option1->isChecked());
+    const bool practising = drill_->mode() == drill::Mode::Practice;
+    const WriteResult setup =
+        writeDrillMode(folder_, practising ? option1BeforePractice_ : Option1->isChecked());
     if (!setup.ok) {
         endWithError(FatalError(folder_.file(kSetupFile), setup.reason).message());
         return false;

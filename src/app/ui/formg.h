@@ -42,6 +42,11 @@ public:
 
     // Restores the saved drill mode and starts the drill. Throws FatalError.
     void load();
+    // Practice on items from source (not owned, kept until the next start):
+    // neither mode option stays selected, and choosing one leaves practice.
+    void startPractice(drill::ItemSource& source);
+    // Told of every judged key; not owned.
+    void setDrillObserver(drill::JudgedKeyObserver* observer) { drill_->setObserver(observer); }
     // Writes the settings back; called when the learner closes the window.
     // Returns false when a settings file could not be written (already reported).
     bool formClose();
@@ -66,7 +71,8 @@ public:
     QPushButton* codesButton = nullptr;    // "编 码"
     QRadioButton* Option1 = nullptr;
     QRadioButton* Option2 = nullptr;
-    QLabel* Label4 = nullptr; // hint bar
+    QLabel* Label4 = nullptr;       // hint bar
+    QLabel* practiceLine = nullptr; // where a practice stands; hidden outside practice
     ShapeWidget* Shape11 = nullptr;
     std::array<QLabel*, drill::kSlotCount> Picture1{};
     QLabel* Label3 = nullptr; // arrow
@@ -139,6 +145,7 @@ private:
     lookup::CodeLookup Command1_{database_};
     std::function<void()> onClosed_;
     bool closing_ = false;
+    bool option1BeforePractice_ = true; // the mode setup.txt keeps while practising
 };
 
 } // namespace radiane::app
