@@ -6,6 +6,7 @@
 #include "app/ui/fatal.h"
 #include "app/ui/formg.h"
 #include "appearance/ui/form99.h"
+#include "codes/ui/codeslauncher.h"
 #include "common/programfolder.h"
 
 #include <QApplication>
@@ -34,5 +35,11 @@ int main(int argc, char** argv) {
     formg.setOnClosed([] { QCoreApplication::exit(0); });
     radiane::app::centreOnScreen(formg);
     formg.show();
+
+    // The code drill: from the top bar, F4, or straight away with --codes.
+    radiane::codes::CodesLauncher codes(folder, &formg);
+    QObject::connect(&formg, &radiane::app::Formg::codesRequested, [&codes] { codes.open(); });
+    if (QApplication::arguments().contains(QStringLiteral("--codes")))
+        codes.open();
     return QApplication::exec();
 }
