@@ -65,6 +65,16 @@ CodeDrill::KeyResult CodeDrill::type(QChar key) {
     view_.misses = 0;
     const bool complete = typed == kSpace || (!view_.endsWithSpace && place + 1 == view_.code.size());
     if (complete) {
+        FinishedCode& done = view_.previous;
+        done.character = view_.character;
+        done.code = view_.code;
+        done.painted = view_.painted;
+        done.note = view_.note;
+        if (typed != kSpace) {
+            if (part != 0)
+                done.painted.push_back(part);
+            done.note = keyNote(item, view_.code, int(place));
+        }
         ++view_.charactersDone;
         order_.finished(current_, missed_);
         if (observer_ && view_.charactersDone % kCharactersPerGroup == 0)

@@ -15,6 +15,14 @@ namespace radiane::codes {
 inline constexpr int kMissesBeforeHint = 3;
 inline constexpr QChar kSpace = u' ';
 
+// A character whose code was typed to the end, shown until the next one is.
+struct FinishedCode {
+    QString character;
+    QString code;
+    std::vector<int> painted; // every radical its keys coded
+    QString note;             // what its last letter key stands for, when no radical
+};
+
 // Everything the code drill window shows.
 struct CodeDrillView {
     QString character;
@@ -28,6 +36,7 @@ struct CodeDrillView {
     int misses = 0;            // wrong keys at this place
     QString hint;              // "提示：…" with the verse, after repeated misses
     QString hintPicture;       // picture name of the radical the expected key codes
+    FinishedCode previous;     // the last character done
     int charactersDone = 0;
     int keysRight = 0;
     int keysWrong = 0;

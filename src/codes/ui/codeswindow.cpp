@@ -17,7 +17,8 @@ namespace radiane::codes {
 namespace {
 
 constexpr QRect kPictureRect{24, 48, 112, 113};
-constexpr QRect kRadicalRect{664, 48, 112, 113};
+// The radical of a hint stands where the last character done does.
+constexpr QRect kSideRect{536, 48, 112, 113};
 constexpr QPoint kKeyboardAt{13, 200};
 const QColor kOrange(255, 128, 0);
 
@@ -55,7 +56,8 @@ QImage folderPicture(const ProgramFolder& folder, const QString& name, double ra
 CodesWindow::CodesWindow(ProgramFolder folder, lookup::CodeDatabase& database, CodeSet set,
                          CodeItemOrder* order, QWidget* parent)
     : QWidget(parent, Qt::Window), folder_(std::move(folder)), set_(std::move(set)),
-      drill_(set_, order ? *order : frequencyOrder_), picture_(folder_, database) {
+      drill_(set_, order ? *order : frequencyOrder_), picture_(folder_, database),
+      previous_(folder_, database) {
     setObjectName(QStringLiteral("CodesWindow"));
     setWindowTitle(QStringLiteral("编码练习　（Esc键返回）"));
     // Letters must arrive as plain letters even while a Chinese input method is on.
@@ -102,9 +104,17 @@ void CodesWindow::buildLayout() {
                                  .arg(kOrange.blue()));
     hintLabel->setGeometry(24, 168, 640, 24);
     hintLabel->hide();
-    radicalLabel = whiteBox(this, kRadicalRect);
+    radicalLabel = whiteBox(this, kSideRect);
     radicalLabel->setObjectName(QStringLiteral("radical"));
     radicalLabel->hide();
+    previousLabel = whiteBox(this, kSideRect);
+    previousLabel->setObjectName(QStringLiteral("previous"));
+    previousLabel->hide();
+    previousText = new QLabel(this);
+    previousText->setObjectName(QStringLiteral("previousText"));
+    previousText->setGeometry(kSideRect.right() + 10, kSideRect.top(), 130, kSideRect.height());
+    previousText->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    previousText->setWordWrap(true);
 
     keyboardLabel = new QLabel(this);
     keyboardLabel->setObjectName(QStringLiteral("keyboard"));
@@ -143,7 +153,7 @@ bool CodesWindow::event(QEvent* event) {
         if (!qFuzzyCompare(ratio_, devicePixelRatioF())) {
             ratio_ = devicePixelRatioF();
             loadKeyboard();
-            showPicture();
+            showPictures();
         }
     }
     return QWidget::event(event);
@@ -154,21 +164,30 @@ void CodesWindow::loadKeyboard() {
         folderPicture(folder_, QStringLiteral("keyboard.png"), devicePixelRatioF())));
 }
 
-void CodesWindow::showPicture() {
-    const CodeDrillView& view = drill_.view();
-    if (view.character.isEmpty()) {
-        characterLabel->clear();
-        return;
-    }
+bool CodesWindow::showPicture(CodePicture& picture, QLabel* label, const QString& character,
+                              const std::vector<int>& painted) {
+    label->clear();
+    if (character.isEmpty())
+        return false;
     try {
-        picture_.show(view.character, view.painted, pictureScale(devicePixelRatioF()));
+        picture.show(character, painted, pictureScale(devicePixelRatioF()));
     } catch (const FatalError& error) {
-        characterLabel->clear();
         QMessageBox::warning(this, QStringLiteral("Radiane"), error.message());
-        return;
+        return false;
     }
-    characterLabel->setPixmap(
-        QPixmap::fromImage(pictureForRatio(picture_.image(), devicePixelRatioF())));
+    label->setPixmap(QPixmap::fromImage(pictureForRatio(picture.image(), devicePixelRatioF())));
+    return true;
+}
+
+void CodesWindow::showPictures() {
+    const CodeDrillView& view = drill_.view();
+    showPicture(picture_, characterLabel, view.character, view.painted);
+    const FinishedCode& done = view.previous;
+    const bool previous = view.hintPicture.isEmpty() &&
+                          showPicture(previous_, previousLabel, done.character, done.painted);
+    previousLabel->setVisible(previous);
+    previousText->setText(previous ? QStringLiteral("上一字\n%1\n%2").arg(done.code.toUpper(), done.note)
+                                   : QString());
 }
 
 void CodesWindow::refresh() {
@@ -179,11 +198,11 @@ void CodesWindow::refresh() {
     } else {
         // The keys typed, then a mark for the one asked for: a letter or the space bar.
         const QString next =
-            view.expected == kSpace ? QStringLiteral("　空格") : QStringLiteral("＿");
+            view.expected == kSpace ? QStringLiteral("＋空格") : QStringLiteral("＿");
         typedLabel->setText(view.typed.toUpper() + next + (view.wrong ? QStringLiteral(" ×") : QString()));
         noteLabel->setText(view.note);
     }
-    showPicture();
+    showPictures();
 
     hintLabel->setText(view.hint);
     hintLabel->adjustSize();

@@ -37,7 +37,9 @@ public:
     QLabel* typedLabel = nullptr;
     QLabel* noteLabel = nullptr;
     QLabel* hintLabel = nullptr;
-    QLabel* radicalLabel = nullptr;
+    QLabel* radicalLabel = nullptr;  // the radical of the expected key, with the hint
+    QLabel* previousLabel = nullptr; // the last character done, all painted
+    QLabel* previousText = nullptr;
     QLabel* statusLabel = nullptr;
     QLabel* keyboardLabel = nullptr;
     QLabel* keyFrame = nullptr;
@@ -50,13 +52,17 @@ private:
     void buildLayout();
     void loadKeyboard();
     void refresh();
-    void showPicture();
+    void showPictures();
+    // Shows character with radicals painted in label; false when its picture failed.
+    bool showPicture(CodePicture& picture, QLabel* label, const QString& character,
+                     const std::vector<int>& painted);
 
     ProgramFolder folder_;
     CodeSet set_;
     FrequencyOrder frequencyOrder_;
     CodeDrill drill_;
     CodePicture picture_;
+    CodePicture previous_;
     double ratio_ = 0;
 };
 
