@@ -63,7 +63,8 @@ CodeDrill::KeyResult CodeDrill::type(QChar key) {
     ++view_.keysRight;
     view_.wrong = false;
     view_.misses = 0;
-    const bool complete = typed == kSpace || (!view_.endsWithSpace && place + 1 == view_.code.size());
+    const bool complete =
+        typed == kSpace || (!view_.endsWithSpace && place + 1 == view_.code.size());
     if (complete) {
         FinishedCode& done = view_.previous;
         done.character = view_.character;
@@ -86,7 +87,8 @@ CodeDrill::KeyResult CodeDrill::type(QChar key) {
     if (part != 0)
         view_.painted.push_back(part);
     view_.note = keyNote(item, view_.code, int(place));
-    view_.expected = view_.typed.size() < view_.code.size() ? view_.code[view_.typed.size()] : kSpace;
+    view_.expected =
+        view_.typed.size() < view_.code.size() ? view_.code[view_.typed.size()] : kSpace;
     updateHint();
     return KeyResult::Right;
 }

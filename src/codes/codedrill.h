@@ -26,17 +26,17 @@ struct FinishedCode {
 // Everything the code drill window shows.
 struct CodeDrillView {
     QString character;
-    QString code;              // the keys to type, lower-case, without the space bar
+    QString code; // the keys to type, lower-case, without the space bar
     bool endsWithSpace = false;
-    QString typed;             // the right keys typed so far
-    std::vector<int> painted;  // radicals (1..4) painted black, in typing order
-    QString note;              // what the last right key stands for, when it is no radical
-    QChar expected;            // the key asked for now: a letter, or kSpace
-    bool wrong = false;        // the last key was wrong
-    int misses = 0;            // wrong keys at this place
-    QString hint;              // "提示：…" with the verse, after repeated misses
-    QString hintPicture;       // picture name of the radical the expected key codes
-    FinishedCode previous;     // the last character done
+    QString typed;            // the right keys typed so far
+    std::vector<int> painted; // radicals (1..4) painted black, in typing order
+    QString note;             // what the last right key stands for, when it is no radical
+    QChar expected;           // the key asked for now: a letter, or kSpace
+    bool wrong = false;       // the last key was wrong
+    int misses = 0;           // wrong keys at this place
+    QString hint;             // "提示：…" with the verse, after repeated misses
+    QString hintPicture;      // picture name of the radical the expected key codes
+    FinishedCode previous;    // the last character done
     int charactersDone = 0;
     int keysRight = 0;
     int keysWrong = 0;

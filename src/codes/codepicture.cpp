@@ -18,6 +18,13 @@ void CodePicture::show(const QString& character, const std::vector<int>& painted
     painted_ = painted;
 }
 
+void CodePicture::showAs(const CodePicture& other) {
+    character_ = other.character_;
+    scale_ = other.scale_;
+    painted_ = other.painted_;
+    image_ = other.image_;
+}
+
 void CodePicture::load(const QString& character, int scale) {
     character_.clear();
     painted_.clear();
@@ -31,7 +38,7 @@ void CodePicture::load(const QString& character, int scale) {
         picture.load(path);
     if (picture.isNull())
         throw FatalError(path, QFileInfo::exists(path) ? QStringLiteral("图片无法读取")
-                                                        : QStringLiteral("找不到图片文件"));
+                                                       : QStringLiteral("找不到图片文件"));
     image_ = picture.convertToFormat(QImage::Format_RGB32);
     image_.setDevicePixelRatio(scale);
     character_ = character;

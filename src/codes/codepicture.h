@@ -24,7 +24,11 @@ public:
     // naming the picture when it is missing or unreadable.
     void show(const QString& character, const std::vector<int>& painted, int scale);
 
+    // Takes over what other shows (the image is shared until one is painted).
+    void showAs(const CodePicture& other);
+
     const QImage& image() const { return image_; }
+    const QString& character() const { return character_; }
 
 private:
     void load(const QString& character, int scale);

@@ -162,7 +162,8 @@ CodeSet CodeSet::load(const ProgramFolder& folder, lookup::CodeDatabase& databas
 std::vector<const CodeItem*> CodeSet::level(Level level) const {
     std::vector<const CodeItem*> chosen;
     for (const CodeItem& item : items_) {
-        const qsizetype shortest = item.shortCode.isEmpty() ? item.fullCode.size() : item.shortCode.size();
+        const qsizetype shortest =
+            item.shortCode.isEmpty() ? item.fullCode.size() : item.shortCode.size();
         const bool in = level == Level::FullCodes || (level == Level::OneKey && shortest == 1) ||
                         (level == Level::TwoKeys && shortest == 2);
         if (in)

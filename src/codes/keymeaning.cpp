@@ -50,7 +50,8 @@ QString keyNote(const CodeItem& item, const QString& code, int index) {
     if (meaning.identification)
         return identificationNote(code[index]);
     if (meaning.part == 0 && index < code.size())
-        return QStringLiteral("%1：简码键，不是“%2”的字根").arg(code[index].toUpper(), item.character);
+        return QStringLiteral("%1：简码键，不是“%2”的字根")
+            .arg(code[index].toUpper(), item.character);
     return {};
 }
 

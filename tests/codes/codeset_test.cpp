@@ -73,8 +73,8 @@ struct BadFolder {
 };
 
 const BadFolder kBadFolders[] = {
-    {"no frequency list", [](const TempProgramFolder& f) { QFile::remove(f.file("frequency.txt")); },
-     u"frequency.txt"},
+    {"no frequency list",
+     [](const TempProgramFolder& f) { QFile::remove(f.file("frequency.txt")); }, u"frequency.txt"},
     {"frequency list not UTF-8",
      [](const TempProgramFolder& f) { f.write("frequency.txt", radiane::test::gbk("的\n是\n")); },
      u"frequency.txt"},
@@ -86,8 +86,8 @@ const BadFolder kBadFolders[] = {
          f.write("zg2.txt/x", "");
      },
      u"zg2.txt"},
-    {"no character in common",
-     [](const TempProgramFolder& f) { f.write("frequency.txt", "一\n"); }, u"wwbb11.dat"},
+    {"no character in common", [](const TempProgramFolder& f) { f.write("frequency.txt", "一\n"); },
+     u"wwbb11.dat"},
 };
 
 class BadFiles : public testing::TestWithParam<BadFolder> {};

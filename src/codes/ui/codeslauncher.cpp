@@ -24,6 +24,8 @@ CodesWindow* CodesLauncher::open() {
             window_ = new CodesWindow(folder_, database_, CodeSet::load(folder_, database_), order_,
                                       parent_);
             window_->setObserver(observer_);
+            if (parent_)
+                window_->move(parent_->frameGeometry().center() - window_->rect().center());
             window_->startLevel(Level::OneKey);
         } catch (const FatalError& error) {
             delete window_.data();

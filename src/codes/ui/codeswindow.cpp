@@ -181,13 +181,18 @@ bool CodesWindow::showPicture(CodePicture& picture, QLabel* label, const QString
 
 void CodesWindow::showPictures() {
     const CodeDrillView& view = drill_.view();
-    showPicture(picture_, characterLabel, view.character, view.painted);
     const FinishedCode& done = view.previous;
+    // The character just finished is on show: the last radical is all it lacks.
+    if (!done.character.isEmpty() && picture_.character() == done.character &&
+        view.character != done.character)
+        previous_.showAs(picture_);
+    showPicture(picture_, characterLabel, view.character, view.painted);
     const bool previous = view.hintPicture.isEmpty() &&
                           showPicture(previous_, previousLabel, done.character, done.painted);
     previousLabel->setVisible(previous);
-    previousText->setText(previous ? QStringLiteral("上一字\n%1\n%2").arg(done.code.toUpper(), done.note)
-                                   : QString());
+    previousText->setText(previous
+                              ? QStringLiteral("上一字\n%1\n%2").arg(done.code.toUpper(), done.note)
+                              : QString());
 }
 
 void CodesWindow::refresh() {
@@ -199,7 +204,8 @@ void CodesWindow::refresh() {
         // The keys typed, then a mark for the one asked for: a letter or the space bar.
         const QString next =
             view.expected == kSpace ? QStringLiteral("＋空格") : QStringLiteral("＿");
-        typedLabel->setText(view.typed.toUpper() + next + (view.wrong ? QStringLiteral(" ×") : QString()));
+        typedLabel->setText(view.typed.toUpper() + next +
+                            (view.wrong ? QStringLiteral(" ×") : QString()));
         noteLabel->setText(view.note);
     }
     showPictures();
