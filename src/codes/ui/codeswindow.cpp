@@ -12,6 +12,8 @@
 #include <QPixmap>
 #include <QRadioButton>
 
+#include <cmath>
+
 namespace radiane::codes {
 
 namespace {
@@ -150,7 +152,7 @@ void CodesWindow::keyPressEvent(QKeyEvent* event) {
 
 bool CodesWindow::event(QEvent* event) {
     if (event->type() == QEvent::Show || event->type() == QEvent::ScreenChangeInternal) {
-        if (!qFuzzyCompare(ratio_, devicePixelRatioF())) {
+        if (std::abs(ratio_ - devicePixelRatioF()) > 1e-9) {
             ratio_ = devicePixelRatioF();
             loadKeyboard();
             showPictures();
