@@ -137,6 +137,11 @@ void CodesWindow::startLevel(Level level) {
 
 void CodesWindow::keyPressEvent(QKeyEvent* event) {
     const int key = event->key();
+    // Shortcuts are no keys of a code.
+    if (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
     if (key == Qt::Key_Escape) {
         close();
     } else if (key == Qt::Key_Backspace) {
