@@ -16,7 +16,7 @@ bool CodeDrill::start(Level level) {
     level_ = level;
     items_ = set_.level(level);
     view_ = CodeDrillView{};
-    order_.reset(items_.size());
+    order_.reset(level, items_);
     if (observer_)
         observer_->drillStarted(drill::DrillKind::Codes);
     if (items_.empty())

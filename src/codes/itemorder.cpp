@@ -4,8 +4,8 @@
 
 namespace radiane::codes {
 
-void FrequencyOrder::reset(std::size_t count) {
-    count_ = count;
+void FrequencyOrder::reset(Level /*level*/, const std::vector<const CodeItem*>& items) {
+    count_ = items.size();
     position_ = 0;
     due_.clear();
 }

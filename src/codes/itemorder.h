@@ -1,7 +1,10 @@
 #pragma once
 
+#include "codes/codeset.h"
+
 #include <cstddef>
 #include <deque>
+#include <vector>
 
 namespace radiane::codes {
 
@@ -11,8 +14,8 @@ namespace radiane::codes {
 class CodeItemOrder {
 public:
     virtual ~CodeItemOrder() = default;
-    // A level starts over with count items.
-    virtual void reset(std::size_t count) = 0;
+    // A level starts over with these items (not owned; valid until the next reset).
+    virtual void reset(Level level, const std::vector<const CodeItem*>& items) = 0;
     virtual std::size_t next() = 0;
     // The item's code is typed; missed when a key of it was wrong.
     virtual void finished(std::size_t index, bool missed) = 0;
@@ -24,7 +27,7 @@ class FrequencyOrder : public CodeItemOrder {
 public:
     static constexpr int kComeBackAfter = 3;
 
-    void reset(std::size_t count) override;
+    void reset(Level level, const std::vector<const CodeItem*>& items) override;
     std::size_t next() override;
     void finished(std::size_t index, bool missed) override;
 
