@@ -7,6 +7,7 @@
 #include "app/ui/formg.h"
 #include "app/ui/progresslauncher.h"
 #include "appearance/ui/form99.h"
+#include "codes/ui/codeslauncher.h"
 #include "common/programfolder.h"
 #include "drill/observerlist.h"
 #include "practice/attemptrecorder.h"
@@ -83,5 +84,11 @@ int main(int argc, char** argv) {
 
     radiane::app::centreOnScreen(formg);
     formg.show();
+
+    // The code drill: from the top bar, F4, or straight away with --codes.
+    radiane::codes::CodesLauncher codes(folder, &formg);
+    QObject::connect(&formg, &radiane::app::Formg::codesRequested, [&codes] { codes.open(); });
+    if (QApplication::arguments().contains(QStringLiteral("--codes")))
+        codes.open();
     return QApplication::exec();
 }

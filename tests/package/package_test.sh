@@ -58,6 +58,7 @@ expect=(
     usr/lib/radiane/radicals.tsv
     usr/lib/radiane/zg.txt
     usr/lib/radiane/zg2.txt
+    usr/lib/radiane/frequency.txt
     usr/lib/radiane/wwbb11.dat
     usr/lib/radiane/keyboard.png
     usr/lib/radiane/chart.png
