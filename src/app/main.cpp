@@ -42,6 +42,10 @@ int main(int argc, char** argv) {
                                             QStringLiteral("Practise the given keys."),
                                             QStringLiteral("keys"));
     arguments.addOption(practiceOption);
+    // radiane --codes: straight into the code drill.
+    const QCommandLineOption codesOption(QStringLiteral("codes"),
+                                         QStringLiteral("Start with the code drill."));
+    arguments.addOption(codesOption);
     arguments.process(app);
 
     radiane::app::ClockRandom random;
@@ -58,6 +62,28 @@ int main(int argc, char** argv) {
     observers.add(recorder);
     observers.add(practice);
     formg.setDrillObserver(&observers);
+    // The code drill's keys count for the history and the progress file alike.
+    radiane::drill::ObserverList codesObservers;
+    codesObservers.add(recorder);
+
+    // Every judged key goes to progress.sqlite from the first frame on; F2 and
+    // the progress button show it.
+    auto* progress = new radiane::app::ProgressLauncher(
+        folder, formg, [&](radiane::drill::JudgedKeyObserver& progressRecorder) {
+            observers.add(progressRecorder);
+            codesObservers.add(progressRecorder);
+        });
+    // Practice learns from every run's keys: those of earlier runs come from the
+    // progress file, read when the first practice starts.
+    const qint64 runStart = clock();
+    practice.setBeforeFirstStart([&history, progress, runStart] {
+        progress->load();
+        std::vector<radiane::practice::Attempt> earlier;
+        for (const radiane::progress::KeyRecord& key : progress->earlierKeys(runStart))
+            earlier.push_back({radiane::practice::attemptItemId(key.item, key.part), key.when,
+                               key.right, key.answerMs});
+        history.prepend(std::move(earlier));
+    });
     QObject::connect(&formg, &radiane::app::Formg::practiceRequested, &practice,
                      &radiane::practice::PracticeController::choose);
 
@@ -78,17 +104,14 @@ int main(int argc, char** argv) {
     }
     formg.setOnClosed([] { QCoreApplication::exit(0); });
 
-    // Every judged key goes to progress.sqlite from the first frame on; F2 and
-    // the progress button show it.
-    new radiane::app::ProgressLauncher(folder, formg);
-
     radiane::app::centreOnScreen(formg);
     formg.show();
 
     // The code drill: from the top bar, F4, or straight away with --codes.
     radiane::codes::CodesLauncher codes(folder, &formg);
+    codes.setObserver(&codesObservers);
     QObject::connect(&formg, &radiane::app::Formg::codesRequested, [&codes] { codes.open(); });
-    if (QApplication::arguments().contains(QStringLiteral("--codes")))
+    if (arguments.isSet(codesOption))
         codes.open();
     return QApplication::exec();
 }

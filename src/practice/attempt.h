@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <QtGlobal>
+#include <iterator>
 #include <vector>
 
 namespace radiane::practice {
@@ -34,6 +35,11 @@ public:
 class MemoryHistory final : public AttemptHistory {
 public:
     void add(Attempt attempt) { attempts_.push_back(std::move(attempt)); }
+    // Attempts of earlier runs, before this run's; only while no scheduler reads.
+    void prepend(std::vector<Attempt> earlier) {
+        attempts_.insert(attempts_.begin(), std::make_move_iterator(earlier.begin()),
+                         std::make_move_iterator(earlier.end()));
+    }
     std::vector<Attempt> attemptsFrom(qsizetype from) const override {
         if (from >= static_cast<qsizetype>(attempts_.size()))
             return {};

@@ -307,6 +307,34 @@ std::optional<QString> ProgressStore::readTotals(ProgressTotals& totals) {
     return problem;
 }
 
+std::optional<QString> ProgressStore::readKeys(qint64 before, std::vector<KeyRecord>& keys) {
+    if (!open_)
+        return std::nullopt;
+    QSqlQuery query(QSqlDatabase::database(connection_, false));
+    query.setForwardOnly(true);
+    query.prepare(QStringLiteral("SELECT at, drill, item, part, expected, typed, right, answer_ms"
+                                 " FROM keys WHERE at < :before ORDER BY id"));
+    query.bindValue(QStringLiteral(":before"), before);
+    if (!query.exec())
+        return failure(query.lastError());
+    while (query.next()) {
+        KeyRecord key;
+        key.when = query.value(0).toLongLong();
+        key.drill =
+            drillKindFromName(query.value(1).toString()).value_or(drill::DrillKind::SingleRadicals);
+        key.item = query.value(2).toString();
+        key.part = query.value(3).toString();
+        key.expected = query.value(4).toString().front();
+        key.typed = query.value(5).toString().front();
+        key.right = query.value(6).toBool();
+        key.answerMs = query.value(7).toInt();
+        keys.push_back(std::move(key));
+    }
+    if (query.lastError().isValid())
+        return failure(query.lastError());
+    return std::nullopt;
+}
+
 std::optional<QString> ProgressStore::exportCsv(const QString& path) {
     const auto refuse = [&](const QString& reason) {
         return QStringLiteral("无法导出到 %1：%2。").arg(path, reason);

@@ -36,6 +36,9 @@ public:
     // The counts of every key kept.
     std::optional<QString> readTotals(ProgressTotals& totals);
 
+    // The keys judged before the time `before` (ms since the epoch), oldest first.
+    std::optional<QString> readKeys(qint64 before, std::vector<KeyRecord>& keys);
+
     // Every key as a row of CSV (UTF-8), written to path atomically.
     std::optional<QString> exportCsv(const QString& path);
 

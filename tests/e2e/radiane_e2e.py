@@ -1081,7 +1081,8 @@ def scenario_practice(args, rng):
         print("practice: %d keystrokes, %d slots asked %s" % (
             learner.keystrokes, len(asked), "".join(asked)))
         expect_bytes(folder, "setup.txt", b"2\r\n", problems)
-        problems += compare_manifests(before, manifest(folder), {"setup.txt", "face.txt"})
+        problems += compare_manifests(before, manifest(folder),
+                                      {"setup.txt", "face.txt", "progress.sqlite"})
     except Failure as e:
         if app is not None and app.window:
             session.screenshot(os.path.join(shots, "failure.png"))

@@ -54,8 +54,6 @@ public:
     void setOnClosed(std::function<void()> onClosed) { onClosed_ = std::move(onClosed); }
 
     const drill::DrillEngine& drill() const { return *drill_; }
-    // Told of every key the learner types and the drill judges. Not owned.
-    void setDrillObserver(drill::JudgedKeyObserver* observer) { drill_->setObserver(observer); }
     const ProgramFolder& programFolder() const { return folder_; }
     const QImage& slotImage(int slot) const { return slotImages_.at(slot); }
     const lookup::CodeLookup& Command1() const { return Command1_; }

@@ -9,8 +9,9 @@
 
 namespace radiane::app {
 
-ProgressLauncher::ProgressLauncher(ProgramFolder folder, Formg& formg)
-    : QObject(&formg), folder_(std::move(folder)), formg_(formg) {
+ProgressLauncher::ProgressLauncher(ProgramFolder folder, Formg& formg, RecorderReady recorderReady)
+    : QObject(&formg), folder_(std::move(folder)), formg_(formg),
+      recorderReady_(std::move(recorderReady)) {
     formg_.installEventFilter(this);
     connect(&formg_, &Formg::progressRequested, this, &ProgressLauncher::showWindow);
 }
@@ -28,7 +29,7 @@ void ProgressLauncher::load() {
     if (std::exchange(tried_, true))
         return;
     // Never unloaded: the controller lives on in the main window.
-    QLibrary module(folder_.file(QString::fromLatin1(kProgressModuleName)));
+    QLibrary module(modulePath());
     const auto start =
         reinterpret_cast<ProgressStartFunction>(module.resolve(kProgressStartSymbol));
     if (!start) {
@@ -39,7 +40,23 @@ void ProgressLauncher::load() {
     drill::JudgedKeyObserver* observer = nullptr;
     controller_ =
         start(reinterpret_cast<const char16_t*>(path.utf16()), path.size(), &formg_, &observer);
-    formg_.setDrillObserver(observer);
+    if (observer)
+        recorderReady_(*observer);
+}
+
+QString ProgressLauncher::modulePath() const {
+    return folder_.file(QString::fromLatin1(kProgressModuleName));
+}
+
+std::vector<progress::KeyRecord> ProgressLauncher::earlierKeys(qint64 before) {
+    std::vector<progress::KeyRecord> keys;
+    QLibrary module(modulePath());
+    const auto read =
+        reinterpret_cast<ProgressReadEarlierFunction>(module.resolve(kProgressReadEarlierSymbol));
+    if (!read || !read(reinterpret_cast<const char16_t*>(folder_.path().utf16()),
+                       folder_.path().size(), before, &keys))
+        keys.clear();
+    return keys;
 }
 
 void ProgressLauncher::showWindow() {
@@ -50,8 +67,7 @@ void ProgressLauncher::showWindow() {
     }
     QMessageBox::warning(
         &formg_, QStringLiteral("Radiane"),
-        QStringLiteral("学习进度无法打开：%1 无法载入（%2）。")
-            .arg(folder_.file(QString::fromLatin1(kProgressModuleName)), loadError_));
+        QStringLiteral("学习进度无法打开：%1 无法载入（%2）。").arg(modulePath(), loadError_));
 }
 
 } // namespace radiane::app

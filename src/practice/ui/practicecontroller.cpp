@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QRandomGenerator>
+#include <utility>
 
 namespace radiane::practice {
 
@@ -38,6 +39,8 @@ void PracticeController::choose() {
 }
 
 bool PracticeController::start(const Scope& scope) {
+    if (const auto beforeFirstStart = std::exchange(beforeFirstStart_, nullptr))
+        beforeFirstStart();
     std::variant<ItemPool, QString> pool = loadPool(folder_, scope);
     if (const QString* problem = std::get_if<QString>(&pool)) {
         QMessageBox::warning(window_, QStringLiteral("专项练习"), *problem);

@@ -35,6 +35,11 @@ public:
     bool start(const Scope& scope);
     // The saved scope, or the default.
     Scope savedScope() const;
+    // Runs once, before the first practice starts: where the history of earlier
+    // runs is read in.
+    void setBeforeFirstStart(std::function<void()> beforeFirstStart) {
+        beforeFirstStart_ = std::move(beforeFirstStart);
+    }
 
     void drillStarted(drill::DrillKind drill) override;
     void keyJudged(const drill::JudgedKey& key) override;
@@ -48,6 +53,7 @@ private:
     StartDrill startDrill_;
     const AttemptHistory& history_;
     Scheduler::Clock clock_;
+    std::function<void()> beforeFirstStart_;
     std::unique_ptr<Scheduler> scheduler_;
     bool practising_ = false;
     QString keys_; // of the practice running, as the line shows them
