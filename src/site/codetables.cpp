@@ -14,8 +14,7 @@ constexpr qint64 kMaxTableBytes = 8 * 1024 * 1024;
 
 // Calls take(first cell, second cell) for each line of two cells. A table that
 // cannot be read (only bounded regular files are) is named in unusable.
-template <typename Take>
-void readPairs(const QString& path, QStringList& unusable, Take take) {
+template <typename Take> void readPairs(const QString& path, QStringList& unusable, Take take) {
     const FileBytes read = readRegularFile(path, kMaxTableBytes);
     if (!read.ok()) {
         unusable << fileMessage(path, read.reason);
@@ -36,9 +35,10 @@ void readPairs(const QString& path, QStringList& unusable, Take take) {
 
 CodeTables::CodeTables(const QString& folder, QStringList& unusable) {
     const QDir dir(folder);
-    readPairs(dir.filePath(QStringLiteral("shortcodes.tsv")), unusable, [&](QString c, QStringView codes) {
-        shortCodes_.insert(c, codes.toString().split(u' ', Qt::SkipEmptyParts));
-    });
+    readPairs(dir.filePath(QStringLiteral("shortcodes.tsv")), unusable,
+              [&](QString c, QStringView codes) {
+                  shortCodes_.insert(c, codes.toString().split(u' ', Qt::SkipEmptyParts));
+              });
     readPairs(dir.filePath(QStringLiteral("words.tsv")), unusable,
               [&](QString word, QStringView code) { words_.insert(word, code.toString()); });
     readPairs(dir.filePath(QStringLiteral("strokes.tsv")), unusable,
