@@ -254,12 +254,13 @@ TEST_F(FormgTest, UnusableFileEndsWithAMessageNamingIt) {
         const char* mode;
         QString messagePart;
     } cases[] = {
-        {"bmp/r02.bmp", Remove, "1", u"r02.bmp：找不到图片文件"_qs},
-        {"bmp/r02.bmp", Pipe, "1", u"r02.bmp：这不是一个普通文件"_qs},
-        {"keyboard.png", Remove, "1", u"keyboard.png：找不到图片文件"_qs},
-        {"panel-folded.png", Remove, "1", u"panel-folded.png：找不到图片文件"_qs},
-        {"zg.txt", Pipe, "1", u"zg.txt：这不是一个普通文件"_qs},
-        {"zg2.txt", Utf8, "2", u"zg2.txt：不是 GBK 编码的文本（看来是以 UTF-8 保存的）"_qs},
+        {"bmp/r02.bmp", Remove, "1", QStringLiteral("r02.bmp：找不到图片文件")},
+        {"bmp/r02.bmp", Pipe, "1", QStringLiteral("r02.bmp：这不是一个普通文件")},
+        {"keyboard.png", Remove, "1", QStringLiteral("keyboard.png：找不到图片文件")},
+        {"panel-folded.png", Remove, "1", QStringLiteral("panel-folded.png：找不到图片文件")},
+        {"zg.txt", Pipe, "1", QStringLiteral("zg.txt：这不是一个普通文件")},
+        {"zg2.txt", Utf8, "2",
+         QStringLiteral("zg2.txt：不是 GBK 编码的文本（看来是以 UTF-8 保存的）")},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.file);
