@@ -1,3 +1,4 @@
+#include "app/ui/capslocknotice.h"
 #include "app/ui/fatal.h"
 #include "app/ui/formg.h"
 #include "appearance/skins.h"
@@ -132,6 +133,22 @@ TEST_F(FormgTest, PanelToggleFoldsAndUnfoldsAndKeepsTheDrill) {
     EXPECT_EQ(formg->Label116, "2");
     EXPECT_EQ(formg->Image1->pixmap().cacheKey(), shown);
     EXPECT_EQ(formg->Shape11->pos(), frame);
+    EXPECT_EQ(formg->drill().slotIndex(), 1);
+}
+
+TEST_F(FormgTest, UpperCaseOfTheExpectedKeyShowsTheCapsLockNotice) {
+    auto formg = open();
+    showActive(*formg);
+    // Keys typed in turn while "a" is expected.
+    const struct {
+        const char* typed;
+        bool notice;
+    } steps[] = {{"A", true}, {"B", false}, {"A", true}, {"a", false}};
+    for (const auto& step : steps) {
+        SCOPED_TRACE(step.typed);
+        QTest::keyClicks(formg->Text1, step.typed);
+        EXPECT_EQ(formg->capsLockNotice->isVisible(), step.notice);
+    }
     EXPECT_EQ(formg->drill().slotIndex(), 1);
 }
 

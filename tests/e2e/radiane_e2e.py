@@ -503,8 +503,9 @@ def toggle_panel(app, learner):
     if slot == 4:
         learner.groups += 1
     app.click(PANEL_TOGGLE)
-    poll(lambda: (app.session.x.size(app.window) or (0, 0))[1] > folded[1] + 150, 30,
-         "the window to unfold")
+    # Back to the full height, or the prompt line at the bottom is cut off.
+    poll(lambda: (app.session.x.size(app.window) or (0, 0))[1] >= full[1], 30,
+         "the window to unfold to its height of %d px" % full[1])
     app.park_pointer()
     state = learner.ready("the key mark after unfolding")
     return full, folded, state

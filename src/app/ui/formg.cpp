@@ -1,6 +1,7 @@
 #include "app/ui/formg.h"
 
 #include "app/drillmodesetting.h"
+#include "app/ui/capslocknotice.h"
 #include "app/ui/fatal.h"
 #include "chart/ui/form4.h"
 #include "common/linewriter.h"
@@ -17,6 +18,7 @@
 #include <QFrame>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <algorithm>
 
 namespace radiane::app {
 
@@ -24,6 +26,12 @@ namespace {
 
 const QColor kOrange(255, 128, 0);
 constexpr int kHintBarHeight = 240; // twips
+// The designed client area, twips.
+constexpr int kClientWidth = 11970;
+constexpr int kClientHeight = 6855;
+// Outer heights of the window with the keyboard panel shown and folded, twips.
+constexpr int kPanelShownHeight = 6960;
+constexpr int kPanelFoldedHeight = 3315;
 const QColor kDarkGrey(128, 128, 128);
 
 // Song type for all Chinese text of the window.
@@ -104,7 +112,7 @@ Formg::Formg(ProgramFolder folder, drill::RandomSource& random, appearance::Form
 Formg::~Formg() = default;
 
 void Formg::buildLayout() {
-    resize(pxSize(11970, 6855));
+    resize(pxSize(kClientWidth, kClientHeight));
 
     Frame2 = new QFrame(this);
     Frame2->setObjectName(QStringLiteral("Frame2"));
@@ -179,6 +187,11 @@ void Formg::buildLayout() {
         QStringLiteral("color: white; background-color: rgb(255, 128, 0); padding: 0px;"));
     Label4->setGeometry(pxRect(2895, 450, 6120, kHintBarHeight));
     Label4->hide();
+    // Right of the hint bar, which stands centred in the same row.
+    capsLockNotice = new CapsLockNotice(this);
+    capsLockNotice->setFont(songFont(9));
+    capsLockNotice->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    capsLockNotice->setGeometry(pxRect(8760, 450, 3090, kHintBarHeight));
 
     buildKeyboardPanel();
 
@@ -320,20 +333,22 @@ void Formg::closeEvent(QCloseEvent* event) {
 
 void Formg::togglePanel() {
     if (Label116 == u"1") {
-        setOuterHeight(6960);
+        // Never less than the designed client area: under a title bar taller
+        // than 105 twips the outer height alone would cut off the prompt line.
+        setOuterHeight(kPanelShownHeight, kClientHeight);
         Label116 = QStringLiteral("2");
         Image1->setPixmap(Image3);
     } else {
-        setOuterHeight(3315);
+        setOuterHeight(kPanelFoldedHeight);
         Label116 = QStringLiteral("1");
         Image1->setPixmap(Image4);
     }
     focusText1();
 }
 
-void Formg::setOuterHeight(int twipsHeight) {
+void Formg::setOuterHeight(int twipsHeight, int minClientTwips) {
     const int frameExtra = frameGeometry().height() - geometry().height();
-    resize(width(), px(twipsHeight) - frameExtra);
+    resize(width(), std::max(px(twipsHeight) - frameExtra, px(minClientTwips)));
 }
 
 void Formg::mousePressEvent(QMouseEvent* event) {
@@ -370,7 +385,10 @@ void Formg::showChart() {
 }
 
 void Formg::onText1Changed(const QString& text) {
+    const QString before = drill_->view().Text1;
+    const QString expected = drill_->view().Label2;
     guarded([&] { drill_->text1Changed(text); });
+    capsLockNotice->answerChanged(before, text, expected);
     showView();
 }
 

@@ -28,6 +28,8 @@ class QFrame;
 
 namespace radiane::app {
 
+class CapsLockNotice;
+
 // The main window: the drill row, the keyboard panel and the top bar. It shows
 // the state of the drill engine and forwards the learner's events to it.
 // Control names follow the window layout they were designed in.
@@ -64,7 +66,8 @@ public:
     QPushButton* codesButton = nullptr;    // "编 码"
     QRadioButton* Option1 = nullptr;
     QRadioButton* Option2 = nullptr;
-    QLabel* Label4 = nullptr; // hint bar
+    QLabel* Label4 = nullptr;                 // hint bar
+    CapsLockNotice* capsLockNotice = nullptr; // "Caps Lock is on"
     ShapeWidget* Shape11 = nullptr;
     std::array<QLabel*, drill::kSlotCount> Picture1{};
     QLabel* Label3 = nullptr; // arrow
@@ -122,7 +125,8 @@ private:
     void showView();
     void focusText1();
     void showChart();
-    void setOuterHeight(int twipsHeight);
+    // Outer height in twips, but at least minClientTwips of client area.
+    void setOuterHeight(int twipsHeight, int minClientTwips = 0);
     QSize hintSize(const QString& caption) const;
 
     ProgramFolder folder_;
