@@ -82,7 +82,7 @@ public:
     QWidget* Frame888 = nullptr;
     QLineEdit* Text1 = nullptr;
     QTimer* Timer1 = nullptr;
-    appearance::SizeLimit* SizeLimit1 = nullptr; // keeps the outer size within 808 x 490
+    appearance::SizeLimit* SizeLimit1 = nullptr; // keeps the outer size within the designed size
 
     // Hidden holders that are plain fields here.
     QString Label8 = QStringLiteral("1");   // drill mode read from setup.txt
@@ -125,8 +125,10 @@ private:
     void showView();
     void focusText1();
     void showChart();
-    // Outer height in twips, but at least minClientTwips of client area.
-    void setOuterHeight(int twipsHeight, int minClientTwips = 0);
+    // Outer height in twips, but at least minClientHeight pixels of client area.
+    void setOuterHeight(int twipsHeight, int minClientHeight);
+    // The size limits, widened to the designed client area under this frame.
+    void fitSizeLimits();
     QSize hintSize(const QString& caption) const;
 
     ProgramFolder folder_;
