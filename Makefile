@@ -6,11 +6,13 @@
 # make test-sanitize - the whole test suite under ASan + UBSan (clang, in build-asan)
 # make fuzz-smoke    - the fuzz targets (built in build-asan too), 20 s each
 # make fuzz          - long fuzz runs, FUZZ_SECONDS per target (default 600)
+# make test-debian13 - build and run the suite in a Debian 13 root (needs root;
+#                      the root is kept in /var/cache/radiane)
 BUILD ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: deps configure build run test data bench clean test-sanitize fuzz-smoke fuzz
+.PHONY: deps configure build run test data bench clean test-sanitize fuzz-smoke fuzz test-debian13
 
 deps:
 	@bash scripts/install-deps
@@ -64,3 +66,6 @@ fuzz-smoke: deps
 
 fuzz: deps
 	@bash scripts/fuzz -j $(FUZZ_JOBS) $(ASAN_BUILD) $(FUZZ_SECONDS)
+
+test-debian13: deps
+	@JOBS=$(JOBS) bash scripts/test-debian13

@@ -31,6 +31,34 @@ install(FILES ${PROJECT_BINARY_DIR}/packaging/${radiane_app_id}.metainfo.xml
 install(FILES ${PROJECT_SOURCE_DIR}/data/radiane.svg
     DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 
+# Debian's copyright file (DEP-5), with the Arphic licence text taken from the
+# shipped copy: each line indented, blank lines as " .".
+file(READ ${PROJECT_SOURCE_DIR}/data/licenses/ARPHICPL.TXT RADIANE_ARPHIC_LICENSE)
+string(STRIP "${RADIANE_ARPHIC_LICENSE}" RADIANE_ARPHIC_LICENSE)
+string(REGEX REPLACE "[ \t]*\n" "\n" RADIANE_ARPHIC_LICENSE "${RADIANE_ARPHIC_LICENSE}")
+string(REPLACE "\n\n" "\n.\n" RADIANE_ARPHIC_LICENSE "${RADIANE_ARPHIC_LICENSE}")
+string(REPLACE "\n\n" "\n.\n" RADIANE_ARPHIC_LICENSE "${RADIANE_ARPHIC_LICENSE}")
+string(REPLACE "\n" "\n " RADIANE_ARPHIC_LICENSE " ${RADIANE_ARPHIC_LICENSE}")
+configure_file(${PROJECT_SOURCE_DIR}/packaging/copyright.in
+    ${PROJECT_BINARY_DIR}/packaging/copyright @ONLY)
+# The changelog and the manual page, compressed without a time stamp.
+find_program(RADIANE_GZIP gzip REQUIRED)
+set(radiane_gzipped)
+foreach(pair "changelog;changelog.gz" "radiane.1;radiane.1.gz")
+    list(GET pair 0 in)
+    list(GET pair 1 out)
+    add_custom_command(OUTPUT ${PROJECT_BINARY_DIR}/packaging/${out}
+        COMMAND ${RADIANE_GZIP} -9nc ${PROJECT_SOURCE_DIR}/packaging/${in}
+                > ${PROJECT_BINARY_DIR}/packaging/${out}
+        DEPENDS ${PROJECT_SOURCE_DIR}/packaging/${in})
+    list(APPEND radiane_gzipped ${PROJECT_BINARY_DIR}/packaging/${out})
+endforeach()
+add_custom_target(radiane_package_docs ALL DEPENDS ${radiane_gzipped})
+install(FILES ${PROJECT_BINARY_DIR}/packaging/copyright ${PROJECT_BINARY_DIR}/packaging/changelog.gz
+    DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/radiane)
+install(FILES ${PROJECT_BINARY_DIR}/packaging/radiane.1.gz
+    DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+
 # Debian package: cpack -G DEB in the build folder.
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME radiane)

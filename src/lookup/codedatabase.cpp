@@ -7,8 +7,6 @@
 
 #include <limits>
 
-#include <unistd.h>
-
 namespace radiane::lookup {
 
 namespace {
@@ -101,10 +99,7 @@ std::optional<CodeRecord> CodeDatabase::readRecord(int n) {
     if (!file_.isOpen())
         return std::nullopt;
     const qint64 offset = static_cast<qint64>(n - 1) * kRecordSize;
-    // One positioned read per record: on this platform a system call costs
-    // about as much as decoding the record, and a search makes ~40 reads.
-    const ssize_t got = ::pread(file_.handle(), bytes, kRecordSize, offset);
-    if (got != kRecordSize)
+    if (!file_.seek(offset) || file_.read(bytes, kRecordSize) != kRecordSize)
         return std::nullopt;
     ++recordsRead_;
 

@@ -1,3 +1,4 @@
+#include "app/ui/capslocknotice.h"
 #include "app/ui/fatal.h"
 #include "app/ui/formg.h"
 #include "appearance/skins.h"
@@ -136,6 +137,22 @@ TEST_F(FormgTest, PanelToggleFoldsAndUnfoldsAndKeepsTheDrill) {
     EXPECT_EQ(formg->drill().slotIndex(), 1);
 }
 
+TEST_F(FormgTest, UpperCaseOfTheExpectedKeyShowsTheCapsLockNotice) {
+    auto formg = open();
+    showActive(*formg);
+    // Keys typed in turn while "a" is expected.
+    const struct {
+        const char* typed;
+        bool notice;
+    } steps[] = {{"A", true}, {"B", false}, {"A", true}, {"a", false}};
+    for (const auto& step : steps) {
+        SCOPED_TRACE(step.typed);
+        QTest::keyClicks(formg->Text1, step.typed);
+        EXPECT_EQ(formg->capsLockNotice->isVisible(), step.notice);
+    }
+    EXPECT_EQ(formg->drill().slotIndex(), 1);
+}
+
 TEST_F(FormgTest, AnswerBoxHasTheFocusAfterStartAndAfterClicks) {
     auto formg = open();
     showActive(*formg);
@@ -260,12 +277,12 @@ TEST_F(FormgTest, UnusableFileEndsWithAMessageNamingIt) {
         const char* mode;
         QString messagePart;
     } cases[] = {
-        {"bmp/r02.bmp", Remove, "1", u"r02.bmp：找不到图片文件"_qs},
-        {"bmp/r02.bmp", Pipe, "1", u"r02.bmp：这不是一个普通文件"_qs},
-        {"keyboard.png", Remove, "1", u"keyboard.png：找不到图片文件"_qs},
-        {"panel-folded.png", Remove, "1", u"panel-folded.png：找不到图片文件"_qs},
-        {"zg.txt", Pipe, "1", u"zg.txt：这不是一个普通文件"_qs},
-        {"zg2.txt", Utf8, "2", u"zg2.txt：不是 GBK 编码的文本（看来是以 UTF-8 保存的）"_qs},
+        {"bmp/r02.bmp", Remove, "1", QStringLiteral("r02.bmp：找不到图片文件")},
+        {"bmp/r02.bmp", Pipe, "1", QStringLiteral("r02.bmp：这不是一个普通文件")},
+        {"keyboard.png", Remove, "1", QStringLiteral("keyboard.png：找不到图片文件")},
+        {"panel-folded.png", Remove, "1", QStringLiteral("panel-folded.png：找不到图片文件")},
+        {"zg.txt", Pipe, "1", QStringLiteral("zg.txt：这不是一个普通文件")},
+        {"zg2.txt", Utf8, "2", QStringLiteral("zg2.txt：不是 GBK 编码的文本（看来是以 UTF-8 保存的）")},
         {"zg.txt", Utf8Bom, "1",
          QStringLiteral("zg.txt：不是 GBK 编码的文本（看来是以 UTF-8 保存的）")},
         {"zg.txt", Utf16, "1",

@@ -112,6 +112,9 @@ TEST(SizeLimitShared, EveryInstanceSharesOneState) {
 TEST(SizeLimitAbout, ShowsTheFixedMessage) {
     EXPECT_EQ(SizeLimit::aboutText(QStringLiteral("http://example.org")),
               QStringLiteral("请登录http://example.org了解详情"));
+    // No site address: no "请登录了解详情" with nothing between.
+    EXPECT_EQ(SizeLimit::aboutText(QString()),
+              QStringLiteral("本控件限制窗口可调整到的最小和最大尺寸"));
 
     QString title, text;
     int buttons = 0;

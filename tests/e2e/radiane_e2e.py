@@ -19,6 +19,7 @@ import argparse
 import hashlib
 import os
 import random
+import re
 import shutil
 import sqlite3
 import subprocess
@@ -120,8 +121,9 @@ class DrillState:
 class XSession:
     """An X server of our own, a window manager when one is installed, and xdotool."""
 
-    def __init__(self, workdir, use_wm=True, screen="1280x1024x24"):
+    def __init__(self, workdir, use_wm=True, screen="1280x1024x24", wm_env=None):
         self.workdir = workdir
+        self.wm_env = wm_env or {}
         self.procs = []
         self._start_xvfb(screen)
         self.env = dict(os.environ, DISPLAY=self.display)
@@ -154,8 +156,8 @@ class XSession:
 
     def _start_wm(self):
         log = open(os.path.join(self.workdir, "openbox.log"), "wb")
-        self.wm = subprocess.Popen(["openbox", "--sm-disable"], env=self.env, stdout=log,
-                                   stderr=log)
+        self.wm = subprocess.Popen(["openbox", "--sm-disable"], env=dict(self.env, **self.wm_env),
+                                   stdout=log, stderr=log)
         self.procs.append(self.wm)
 
         def ready():
@@ -509,8 +511,9 @@ def toggle_panel(app, learner):
     if slot == 4:
         learner.groups += 1
     app.click(PANEL_TOGGLE)
-    poll(lambda: (app.session.x.size(app.window) or (0, 0))[1] > folded[1] + 150, 30,
-         "the window to unfold")
+    # Back to the full height, or the prompt line at the bottom is cut off.
+    poll(lambda: (app.session.x.size(app.window) or (0, 0))[1] >= full[1], 30,
+         "the window to unfold to its height of %d px" % full[1])
     app.park_pointer()
     state = learner.ready("the key mark after unfolding")
     return full, folded, state
@@ -1098,6 +1101,54 @@ def scenario_practice(args, rng):
     return problems
 
 
+def scenario_tall_frame(args, rng):
+    """A title bar much taller than the window was designed under: the designed
+    client area shows whole at start and after folding and unfolding the panel,
+    and the panel toggle stays in view while folded."""
+    if not shutil.which("openbox") or not os.path.isfile("/etc/xdg/openbox/rc.xml"):
+        print("SKIP: openbox is not installed")
+        return SKIP
+    work = tempfile.mkdtemp(prefix="radiane-e2e-tall-frame-")
+    folder = make_program_folder(args.program, os.path.join(work, "program"))
+    config = os.path.join(work, "config")
+    os.makedirs(os.path.join(config, "openbox"))
+    with open("/etc/xdg/openbox/rc.xml") as f:
+        rc = f.read()
+    with open(os.path.join(config, "openbox", "rc.xml"), "w") as f:
+        f.write(re.sub(r"<size>\d+</size>", "<size>26</size>", rc))
+    session = XSession(work, wm_env={"XDG_CONFIG_HOME": config})
+    app = Radiane(session, folder, os.path.join(work, "radiane.log"))
+    problems = []
+    full = (px(11970), px(6855))
+    try:
+        app.wait_main_window()
+        poll(lambda: session.x.size(app.window) == full, 30,
+             "the designed client area %dx%d" % full)
+        extents = subprocess.run(["xprop", "-id", hex(app.window), "_NET_FRAME_EXTENTS"],
+                                 env=session.env, capture_output=True, text=True).stdout
+        top = int(extents.split("=")[1].split(",")[2]) if "=" in extents else 0
+        if top <= 33:
+            problems.append("the title bar is only %d px: nothing tested" % top)
+        app.click(PANEL_TOGGLE)
+        poll(lambda: (session.x.size(app.window) or (0, 9999))[1] < full[1] - 150, 30,
+             "the window to fold")
+        folded = session.x.size(app.window)
+        if folded[1] < PANEL_TOGGLE[1] + 10:
+            problems.append("folded to %d px: the panel toggle is cut off" % folded[1])
+        app.click(PANEL_TOGGLE)
+        poll(lambda: session.x.size(app.window) == full, 30,
+             "the window to unfold to %dx%d" % full)
+        close_as_user(session, app)
+        app.wait_exit()
+    except Failure as e:
+        problems += [str(e), "radiane output:\n" + app.output()]
+    finally:
+        app.kill()
+        session.close()
+    shutil.rmtree(work, ignore_errors=True)
+    return problems
+
+
 SCENARIOS = {
     "progress": scenario_progress,
     "practice": scenario_practice,
@@ -1109,6 +1160,7 @@ SCENARIOS = {
     "setup2": scenario_setup2,
     "no-face": scenario_no_face,
     "no-setup": scenario_no_setup,
+    "tall-frame": scenario_tall_frame,
 }
 
 

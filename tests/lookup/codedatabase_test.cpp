@@ -82,8 +82,10 @@ TEST(CodeDatabase, OpenThatCannotCreateFailsWithAReason) {
 TEST(CodeDatabase, ReadDecodesEachFieldByItself) {
     TempProgramFolder folder;
     folder.write("wwbb11.dat",
-                 record(test::gbk(u"啊"_qs), u"kbsk kbs kb"_qs, {u"  40 120"_qs, {}, {}, {}}) +
-                     record(test::gbk(u"阿"_qs), u"bsk"_qs, {QString(), u"  60  80"_qs, {}, {}}));
+                 record(test::gbk(QStringLiteral("啊")), QStringLiteral("kbsk kbs kb"),
+                        {QStringLiteral("  40 120"), {}, {}, {}}) +
+                     record(test::gbk(QStringLiteral("阿")), QStringLiteral("bsk"),
+                            {QString(), QStringLiteral("  60  80"), {}, {}}));
     CodeDatabase db;
     ASSERT_EQ(db.open(folder.file("wwbb11.dat")), CodeDatabase::OpenResult::Opened);
     ASSERT_EQ(db.recordCount(), 2);

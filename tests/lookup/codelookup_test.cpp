@@ -24,11 +24,13 @@ const QString kLeft = QStringLiteral(" 300 750");  // pixel (20, 50)
 const QString kRight = QStringLiteral(" 975 750"); // pixel (65, 50)
 
 QByteArray threeCharacters(bool withMiddle = true) {
-    QByteArray bytes = record(test::gbk(u"啊"_qs), u"kbsk kbs kb"_qs, {kLeft, kRight, {}, {}});
+    QByteArray bytes = record(test::gbk(QStringLiteral("啊")), QStringLiteral("kbsk kbs kb"),
+                              {kLeft, kRight, {}, {}});
     if (withMiddle)
-        bytes +=
-            record(test::gbk(u"阿"_qs), u"bskg bsk bs"_qs, {kLeft, kRight, kLeft + kRight, {}});
-    bytes += record(test::gbk(u"埃"_qs), u"fctd fct fc"_qs, {kLeft, kRight, {}, {}});
+        bytes += record(test::gbk(QStringLiteral("阿")), QStringLiteral("bskg bsk bs"),
+                        {kLeft, kRight, kLeft + kRight, {}});
+    bytes += record(test::gbk(QStringLiteral("埃")), QStringLiteral("fctd fct fc"),
+                    {kLeft, kRight, {}, {}});
     return bytes;
 }
 

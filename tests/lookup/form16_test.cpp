@@ -21,8 +21,9 @@ namespace {
 using test::UrlRecorder;
 using test::whileModal;
 
-const WebSettings kSettings{u"http://site.example"_qs, u"http://second.example"_qs,
-                            u"me@site.example"_qs};
+const WebSettings kSettings{QStringLiteral("http://site.example"),
+                            QStringLiteral("http://second.example"),
+                            QStringLiteral("me@site.example")};
 const QByteArray kQueryPrefix = "http://site.example/wbcx/search.asp?page=1&type=title&searchtxt=";
 
 class Form16Test : public ::testing::Test {
@@ -31,8 +32,8 @@ protected:
         dialog.show();
         dialog.activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
-        combo = dialog.findChild<QComboBox*>(u"Combo1"_qs);
-        query = dialog.findChild<QPushButton*>(u"Command4"_qs);
+        combo = dialog.findChild<QComboBox*>(QStringLiteral("Combo1"));
+        query = dialog.findChild<QPushButton*>(QStringLiteral("Command4"));
         ASSERT_TRUE(combo && query);
     }
 
@@ -89,9 +90,13 @@ TEST_F(Form16Test, ComboOffersTheExamplesAndStartsEmptyWithTheFocus) {
     QStringList items;
     for (int i = 0; i < combo->count(); ++i)
         items.append(combo->itemText(i));
-    EXPECT_EQ(items, QStringList({u"拜"_qs, u"凹"_qs, u"凸"_qs, u"曹"_qs, u"带"_qs, u"年"_qs,
-                                  u"尴"_qs, u"尬"_qs, u"尬"_qs, u"藏"_qs, u"养"_qs, u"逃"_qs,
-                                  u"曳"_qs, u"贯"_qs, u"晓"_qs, u"典"_qs, u"兜"_qs, u"嗤"_qs}));
+    EXPECT_EQ(items,
+              QStringList({QStringLiteral("拜"), QStringLiteral("凹"), QStringLiteral("凸"),
+                           QStringLiteral("曹"), QStringLiteral("带"), QStringLiteral("年"),
+                           QStringLiteral("尴"), QStringLiteral("尬"), QStringLiteral("尬"),
+                           QStringLiteral("藏"), QStringLiteral("养"), QStringLiteral("逃"),
+                           QStringLiteral("曳"), QStringLiteral("贯"), QStringLiteral("晓"),
+                           QStringLiteral("典"), QStringLiteral("兜"), QStringLiteral("嗤")}));
     EXPECT_TRUE(combo->isEditable());
     EXPECT_TRUE(combo->currentText().isEmpty());
     EXPECT_TRUE(comboHasFocus());
@@ -105,11 +110,11 @@ TEST_F(Form16Test, QueryOpensTheSearchPageForTheFirstCharacter) {
         QByteArray value; // exact bytes after "searchtxt="
     };
     const Case cases[] = {
-        {"spaces around", u" 凹 "_qs, "%B0%BC"},
-        {"two characters", u"尴尬"_qs, "%DE%CF"},
-        {"latin letter first", u"a…"_qs, "a"},
-        {"ampersand", u"&凹"_qs, "%26"},
-        {"hash", u"#"_qs, "%23"},
+        {"spaces around", QStringLiteral(" 凹 "), "%B0%BC"},
+        {"two characters", QStringLiteral("尴尬"), "%DE%CF"},
+        {"latin letter first", QStringLiteral("a…"), "a"},
+        {"ampersand", QStringLiteral("&凹"), "%26"},
+        {"hash", QStringLiteral("#"), "%23"},
     };
     for (const Case& c : cases) {
         recorder.opened.clear();
@@ -138,11 +143,14 @@ TEST_F(Form16Test, NothingToAskForGivesAMessageAndAFocusedCombo) {
     const struct {
         QString text, message, textAfter;
     } cases[] = {
-        {u"   "_qs, u"请输入一个查询汉字！"_qs, QString()},
-        {QString(), u"请输入一个查询汉字！"_qs, QString()},
-        {u"😀"_qs, u"“😀”不在 GBK 字符集中，无法查询它的五笔编码。"_qs, u"😀"_qs},
-        {u" 𠀀字"_qs, u"“𠀀”不在 GBK 字符集中，无法查询它的五笔编码。"_qs, u" 𠀀字"_qs},
-        {u" 한"_qs, u"“한”不在 GBK 字符集中，无法查询它的五笔编码。"_qs, u" 한"_qs},
+        {QStringLiteral("   "), QStringLiteral("请输入一个查询汉字！"), QString()},
+        {QString(), QStringLiteral("请输入一个查询汉字！"), QString()},
+        {QStringLiteral("😀"), QStringLiteral("“😀”不在 GBK 字符集中，无法查询它的五笔编码。"),
+         QStringLiteral("😀")},
+        {QStringLiteral(" 𠀀字"), QStringLiteral("“𠀀”不在 GBK 字符集中，无法查询它的五笔编码。"),
+         QStringLiteral(" 𠀀字")},
+        {QStringLiteral(" 한"), QStringLiteral("“한”不在 GBK 字符集中，无法查询它的五笔编码。"),
+         QStringLiteral(" 한")},
     };
     for (const auto& c : cases) {
         const std::string name = c.text.toStdString();
@@ -172,7 +180,7 @@ TEST_F(Form16Test, NothingToAskForGivesAMessageAndAFocusedCombo) {
 // clear of its neighbours in the row. Returns whether every caption shows whole.
 bool linksLaidOutClear(const WebSettings& settings) {
     Form16 dialog(nullptr, settings);
-    const QRect panel = dialog.findChild<QWidget*>(u"Shape12"_qs)->geometry();
+    const QRect panel = dialog.findChild<QWidget*>(QStringLiteral("Shape12"))->geometry();
     QList<QLabel*> labels;
     for (const char* name : {"Label17_0", "Label36", "Label18", "Label58", "Label17_1", "Label21",
                              "Label17_2", "Label16", "Label17_3", "Label1", "Label17_4", "Label2"})
@@ -210,16 +218,16 @@ TEST(Form16Layout, PanelCaptionsStayDarkOnWhiteUnderADarkPalette) {
         ASSERT_TRUE(label) << name;
         EXPECT_EQ(label->palette().color(QPalette::WindowText), QColor(Qt::black)) << name;
     }
-    auto* Label5 = dialog.findChild<QLabel*>(u"Label5"_qs);
+    auto* Label5 = dialog.findChild<QLabel*>(QStringLiteral("Label5"));
     EXPECT_EQ(Label5->palette().color(Label5->backgroundRole()), QColor(Qt::white));
     QApplication::setPalette(before);
 }
 
 TEST(Form16Layout, AddressesFitTheirPlaces) {
     EXPECT_TRUE(linksLaidOutClear(webSettings())) << "the shipped addresses show whole";
-    linksLaidOutClear({u"http://www.a-rather-long-host-name.example"_qs,
-                       u"http://second.a-rather-long-host-name.example"_qs,
-                       u"somebody.with.a.long.name@long-host-name.example"_qs});
+    linksLaidOutClear({QStringLiteral("http://www.a-rather-long-host-name.example"),
+                       QStringLiteral("http://second.a-rather-long-host-name.example"),
+                       QStringLiteral("somebody.with.a.long.name@long-host-name.example")});
 }
 
 TEST(Form16Modal, OpensCentredAndEveryOpeningStartsAfresh) {
@@ -234,7 +242,7 @@ TEST(Form16Modal, OpensCentredAndEveryOpeningStartsAfresh) {
         whileModal([&] { Form16::showModal(&owner); },
                    [&](QWidget* modal) {
                        isForm16 = qobject_cast<Form16*>(modal) != nullptr;
-                       auto* combo = modal->findChild<QComboBox*>(u"Combo1"_qs);
+                       auto* combo = modal->findChild<QComboBox*>(QStringLiteral("Combo1"));
                        ASSERT_TRUE(combo);
                        text = combo->currentText();
                        count = combo->count();
@@ -243,8 +251,8 @@ TEST(Form16Modal, OpensCentredAndEveryOpeningStartsAfresh) {
                        centre = modal->frameGeometry().center();
                        screen = modal->screen()->availableGeometry();
                        // Leave traces that a reused dialog would still show.
-                       combo->setEditText(u"凹"_qs);
-                       combo->addItem(u"凸"_qs);
+                       combo->setEditText(QStringLiteral("凹"));
+                       combo->addItem(QStringLiteral("凸"));
                    });
         EXPECT_TRUE(isForm16) << opening;
         EXPECT_TRUE(text.isEmpty()) << opening;

@@ -5,8 +5,9 @@
 namespace radiane::lookup {
 namespace {
 
-const WebSettings kSettings{u"http://site.example"_qs, u"http://other.example"_qs,
-                            u"me@site.example"_qs};
+const WebSettings kSettings{QStringLiteral("http://site.example"),
+                            QStringLiteral("http://other.example"),
+                            QStringLiteral("me@site.example")};
 
 TEST(OnlineQuery, TakesTheFirstCharacterOfTheTrimmedText) {
     struct Case {
@@ -17,9 +18,9 @@ TEST(OnlineQuery, TakesTheFirstCharacterOfTheTrimmedText) {
     // Blanks around, two characters and nothing to ask for: see form16_test.
     const Case cases[] = {
         {"empty", QString(), QString()},
-        {"latin letter", u"abc"_qs, u"a"_qs},
-        {"only spaces are trimmed", u"\t凹"_qs, u"\t"_qs},
-        {"surrogate pair is one character", u" 𠀀凹"_qs, u"𠀀"_qs},
+        {"latin letter", QStringLiteral("abc"), QStringLiteral("a")},
+        {"only spaces are trimmed", QStringLiteral("\t凹"), QStringLiteral("\t")},
+        {"surrogate pair is one character", QStringLiteral(" 𠀀凹"), QStringLiteral("𠀀")},
     };
     for (const Case& c : cases)
         EXPECT_EQ(queryCharacter(c.text), c.character) << c.name;
@@ -33,9 +34,9 @@ TEST(OnlineQuery, AddressCarriesTheGbkBytesEscaped) {
         QByteArray value; // the exact bytes after "searchtxt="
     };
     const Case cases[] = {
-        {"percent", u"%"_qs, "%25"},
-        {"plus", u"+"_qs, "%2B"},
-        {"punctuation in GBK", u"·"_qs, "%A1%A4"},
+        {"percent", QStringLiteral("%"), "%25"},
+        {"plus", QStringLiteral("+"), "%2B"},
+        {"punctuation in GBK", QStringLiteral("·"), "%A1%A4"},
     };
     for (const Case& c : cases) {
         const std::optional<QUrl> address = onlineQueryAddress(c.text, kSettings);

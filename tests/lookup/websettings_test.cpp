@@ -12,11 +12,16 @@ TEST(WebSettings, NormalisesBaseAddresses) {
         QString expected;
     };
     const Case cases[] = {
-        {"as given", u"http://www.example.org"_qs, u"http://www.example.org"_qs},
-        {"scheme added", u"www.example.org"_qs, u"http://www.example.org"_qs},
-        {"trailing slashes dropped", u"http://example.org//"_qs, u"http://example.org"_qs},
-        {"blanks dropped", u"  http://example.org/ "_qs, u"http://example.org"_qs},
-        {"other scheme kept", u"https://example.org"_qs, u"https://example.org"_qs},
+        {"as given", QStringLiteral("http://www.example.org"),
+         QStringLiteral("http://www.example.org")},
+        {"scheme added", QStringLiteral("www.example.org"),
+         QStringLiteral("http://www.example.org")},
+        {"trailing slashes dropped", QStringLiteral("http://example.org//"),
+         QStringLiteral("http://example.org")},
+        {"blanks dropped", QStringLiteral("  http://example.org/ "),
+         QStringLiteral("http://example.org")},
+        {"other scheme kept", QStringLiteral("https://example.org"),
+         QStringLiteral("https://example.org")},
         {"empty stays empty", QString(), QString()},
     };
     for (const Case& c : cases)
@@ -33,10 +38,11 @@ TEST(WebSettings, EmptySiteAddressMeansTheBuiltInSite) {
         bool rewritten;  // whether the built-in site gives it its port
     };
     const Case cases[] = {
-        {"built in", makeWebSettings({}, {}, u"a@b.c"_qs), true,
-         u"http://127.0.0.1/wbwz/86help.htm"_qs, u"本机五笔教程"_qs, true},
-        {"configured", makeWebSettings(u"example.org/"_qs, {}, u"a@b.c"_qs), false,
-         u"http://example.org/wbwz/86help.htm"_qs, u"example.org/wbwz"_qs, false},
+        {"built in", makeWebSettings({}, {}, QStringLiteral("a@b.c")), true,
+         QStringLiteral("http://127.0.0.1/wbwz/86help.htm"), QStringLiteral("本机五笔教程"), true},
+        {"configured", makeWebSettings(QStringLiteral("example.org/"), {}, QStringLiteral("a@b.c")),
+         false, QStringLiteral("http://example.org/wbwz/86help.htm"),
+         QStringLiteral("example.org/wbwz"), false},
     };
     for (const Case& c : cases) {
         const LinkTarget tutorial = siteLink(SiteLink::Tutorial, c.settings);
@@ -47,7 +53,7 @@ TEST(WebSettings, EmptySiteAddressMeansTheBuiltInSite) {
     }
     const WebSettings builtIn = makeWebSettings({}, {}, {});
     EXPECT_EQ(siteLink(SiteLink::Site2, builtIn).address.toString(), u"http://127.0.0.1/chart");
-    EXPECT_FALSE(isBuiltInSiteAddress(QUrl(u"http://127.0.0.1:8080/wb"_qs), builtIn));
+    EXPECT_FALSE(isBuiltInSiteAddress(QUrl(QStringLiteral("http://127.0.0.1:8080/wb")), builtIn));
 }
 
 TEST(WebSettings, BuiltInSettingsArePlainHttpAddresses) {

@@ -89,6 +89,14 @@ file "$prog/radiane" | grep -q 'not stripped' && fail "executable not stripped"
 desktop-file-validate "$root/usr/share/applications/org.radiane.Radiane.desktop" || fail "desktop entry"
 appstreamcli validate --no-net "$root/usr/share/metainfo/org.radiane.Radiane.metainfo.xml" ||
     fail "metainfo"
+for f in usr/share/doc/radiane/copyright usr/share/doc/radiane/changelog.gz \
+    usr/share/man/man1/radiane.1.gz; do
+    [ -f "$root/$f" ] || fail "package lacks $f"
+done
+# Errors fail the test; warnings are shown.
+command -v lintian >/dev/null || fail "lintian missing (scripts/install-deps)"
+lintian --fail-on error "$deb" ||
+    fail "lintian reports errors"
 
 # --- running the installed program ------------------------------------------
 home=$scratch/home

@@ -1,6 +1,7 @@
 #include "app/ui/formg.h"
 
 #include "app/drillmodesetting.h"
+#include "app/ui/capslocknotice.h"
 #include "app/ui/fatal.h"
 #include "chart/ui/form4.h"
 #include "common/linewriter.h"
@@ -17,6 +18,7 @@
 #include <QFrame>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <algorithm>
 
 namespace radiane::app {
 
@@ -24,6 +26,16 @@ namespace {
 
 const QColor kOrange(255, 128, 0);
 constexpr int kHintBarHeight = 240; // twips
+// The designed client area, twips.
+constexpr int kClientWidth = 11970;
+constexpr int kClientHeight = 6855;
+// Outer heights of the window with the keyboard panel shown and folded, twips.
+constexpr int kPanelShownHeight = 6960;
+constexpr int kPanelFoldedHeight = 3315;
+// The largest outer size, pixels: the designed client area and the frame of the
+// platform it was designed on.
+constexpr int kMaxOuterWidth = 808;
+constexpr int kMaxOuterHeight = 490;
 const QColor kDarkGrey(128, 128, 128);
 
 // Song type for all Chinese text of the window.
@@ -75,8 +87,8 @@ Formg::Formg(ProgramFolder folder, drill::RandomSource& random, appearance::Form
     SizeLimit1 = new appearance::SizeLimit(this);
     SizeLimit1->setMinWidth(0);
     SizeLimit1->setMinHeight(0);
-    SizeLimit1->setMaxWidth(808);
-    SizeLimit1->setMaxHeight(490);
+    SizeLimit1->setMaxWidth(kMaxOuterWidth);
+    SizeLimit1->setMaxHeight(kMaxOuterHeight);
 
     connect(Command3, &QPushButton::clicked, this, [this] {
         lookup::Form16::showModal(this);
@@ -92,7 +104,7 @@ Formg::Formg(ProgramFolder folder, drill::RandomSource& random, appearance::Form
 Formg::~Formg() = default;
 
 void Formg::buildLayout() {
-    resize(pxSize(11970, 6855));
+    resize(pxSize(kClientWidth, kClientHeight));
 
     Frame2 = new QFrame(this);
     Frame2->setObjectName(QStringLiteral("Frame2"));
@@ -182,6 +194,11 @@ void Formg::buildLayout() {
         QStringLiteral("color: white; background-color: rgb(255, 128, 0); padding: 0px;"));
     Label4->setGeometry(pxRect(2895, 450, 6120, kHintBarHeight));
     Label4->hide();
+    // Right of the hint bar, which stands centred in the same row.
+    capsLockNotice = new CapsLockNotice(this);
+    capsLockNotice->setFont(songFont(9));
+    capsLockNotice->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    capsLockNotice->setGeometry(pxRect(8760, 450, 3090, kHintBarHeight));
 
     buildKeyboardPanel();
 
@@ -271,6 +288,9 @@ void Formg::load() {
 
     SizeLimit1->setFormhwnd(this);
     SizeLimit1->setEnabled(true);
+    // Installed after the limiter's filter, so it runs first and the limiter
+    // never sees limits narrower than the window's frame allows.
+    installEventFilter(this);
 
     if (Label8 == u"1") {
         Option1->setChecked(true);
@@ -338,20 +358,35 @@ void Formg::closeEvent(QCloseEvent* event) {
 
 void Formg::togglePanel() {
     if (Label116 == u"1") {
-        setOuterHeight(6960);
+        // Never less than the designed client area: under a frame taller than
+        // 105 twips the outer height alone would cut off the prompt line.
+        setOuterHeight(kPanelShownHeight, px(kClientHeight));
         Label116 = QStringLiteral("2");
         Image1->setPixmap(Image3);
     } else {
-        setOuterHeight(3315);
+        // Folded, the toggle picture stays in view whatever the frame.
+        setOuterHeight(kPanelFoldedHeight, Image1->geometry().bottom() + 1);
         Label116 = QStringLiteral("1");
         Image1->setPixmap(Image4);
     }
     focusText1();
 }
 
-void Formg::setOuterHeight(int twipsHeight) {
+void Formg::setOuterHeight(int twipsHeight, int minClientHeight) {
     const int frameExtra = frameGeometry().height() - geometry().height();
-    resize(width(), px(twipsHeight) - frameExtra);
+    resize(width(), std::max(px(twipsHeight) - frameExtra, minClientHeight));
+}
+
+void Formg::fitSizeLimits() {
+    // Under a frame larger than the designed one, the fixed limits would cut off
+    // the bottom of the designed client area.
+    const QSize frame = frameGeometry().size() - geometry().size();
+    const float width = float(std::max(kMaxOuterWidth, px(kClientWidth) + frame.width()));
+    const float height = float(std::max(kMaxOuterHeight, px(kClientHeight) + frame.height()));
+    if (SizeLimit1->MaxWidth() != width)
+        SizeLimit1->setMaxWidth(width);
+    if (SizeLimit1->MaxHeight() != height)
+        SizeLimit1->setMaxHeight(height);
 }
 
 void Formg::mousePressEvent(QMouseEvent* event) {
@@ -361,6 +396,19 @@ void Formg::mousePressEvent(QMouseEvent* event) {
 }
 
 bool Formg::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == this) {
+        switch (event->type()) {
+        case QEvent::Show:
+        case QEvent::Move:
+        case QEvent::Resize:
+        case QEvent::WindowStateChange:
+            fitSizeLimits();
+            break;
+        default:
+            break;
+        }
+        return false;
+    }
     if (watched == Text1 && event->type() == QEvent::KeyRelease) {
         switch (static_cast<QKeyEvent*>(event)->key()) {
         case Qt::Key_F1:
@@ -388,7 +436,10 @@ void Formg::showChart() {
 }
 
 void Formg::onText1Changed(const QString& text) {
+    const QString before = drill_->view().Text1;
+    const QString expected = drill_->view().Label2;
     guarded([&] { drill_->text1Changed(text); });
+    capsLockNotice->answerChanged(before, text, expected);
     showView();
 }
 

@@ -28,6 +28,8 @@ class QFrame;
 
 namespace radiane::app {
 
+class CapsLockNotice;
+
 // The main window: the drill row, the keyboard panel and the top bar. It shows
 // the state of the drill engine and forwards the learner's events to it.
 // Control names follow the window layout they were designed in.
@@ -69,8 +71,9 @@ public:
     QPushButton* codesButton = nullptr;    // "编 码"
     QRadioButton* Option1 = nullptr;
     QRadioButton* Option2 = nullptr;
-    QLabel* Label4 = nullptr;       // hint bar
-    QLabel* practiceLine = nullptr; // where a practice stands; hidden outside practice
+    QLabel* Label4 = nullptr;                 // hint bar
+    QLabel* practiceLine = nullptr;           // where a practice stands; hidden outside practice
+    CapsLockNotice* capsLockNotice = nullptr; // "Caps Lock is on"
     ShapeWidget* Shape11 = nullptr;
     std::array<QLabel*, drill::kSlotCount> Picture1{};
     QLabel* Label3 = nullptr; // arrow
@@ -85,7 +88,7 @@ public:
     QWidget* Frame888 = nullptr;
     QLineEdit* Text1 = nullptr;
     QTimer* Timer1 = nullptr;
-    appearance::SizeLimit* SizeLimit1 = nullptr; // keeps the outer size within 808 x 490
+    appearance::SizeLimit* SizeLimit1 = nullptr; // keeps the outer size within the designed size
 
     // Hidden holders that are plain fields here.
     QString Label8 = QStringLiteral("1");   // drill mode read from setup.txt
@@ -128,7 +131,10 @@ private:
     void showView();
     void focusText1();
     void showChart();
-    void setOuterHeight(int twipsHeight);
+    // Outer height in twips, but at least minClientHeight pixels of client area.
+    void setOuterHeight(int twipsHeight, int minClientHeight);
+    // The size limits, widened to the designed client area under this frame.
+    void fitSizeLimits();
     QSize hintSize(const QString& caption) const;
 
     ProgramFolder folder_;

@@ -96,6 +96,9 @@ void SizeLimit::setFormhwnd(QWidget* window) {
 }
 
 QString SizeLimit::aboutText(const QString& site) {
+    // With the built-in help site there is no address to send the learner to.
+    if (site.isEmpty())
+        return QStringLiteral("本控件限制窗口可调整到的最小和最大尺寸");
     return QStringLiteral("请登录") + site + QStringLiteral("了解详情");
 }
 

@@ -73,7 +73,7 @@ public:
     void setMaxWidth(float value) { mod_.setMaxWidth(value); }
     void setMaxHeight(float value) { mod_.setMaxHeight(value); }
 
-    // "请登录" + site + "了解详情".
+    // "请登录" + site + "了解详情"; without a site, what the control does.
     static QString aboutText(const QString& site);
     // The product web address this program was built with.
     static QString siteUrl();
