@@ -55,6 +55,26 @@ int drilledParts(SiteData& data, const QString& character, const lookup::CodeRec
     return parts;
 }
 
+// The chart form of each radical, by picture name (empty where not told apart): a drilled
+// character's from its painted parts, another's from its checked split of the same code.
+struct Radicals {
+    QStringList forms;
+    bool painted = false; // the drill's pictures of the character paint them
+};
+
+Radicals radicalsOf(SiteData& data, const QString& character, const lookup::CodeRecord& record) {
+    Radicals radicals;
+    if (const int parts = drilledParts(data, character, record); parts > 0) {
+        for (int part = 1; part <= parts; ++part)
+            radicals.forms << data.formOf({character, part});
+        radicals.painted = true;
+    } else if (const std::optional<Split> split = data.tables().splitOf(character);
+               split && split->code == record.code1.trimmed()) {
+        radicals.forms = split->forms;
+    }
+    return radicals;
+}
+
 } // namespace
 
 QString identificationText(QChar letter) {
@@ -118,18 +138,21 @@ QString characterLessons(SiteData& data, const QString& character,
                          steps.join(QStringLiteral("，")));
     }
 
-    const int parts = drilledParts(data, character, record);
+    const Radicals radicals = radicalsOf(data, character, record);
+    const int parts = int(radicals.forms.size());
     if (parts > 0) {
         body += QStringLiteral("<h2>字根</h2><p>按书写顺序拆成字根，取第一、二、三和最后一个字根"
-                               "所在的键。图中黑色部分是这个字根。</p><div class=\"tiles\">");
+                               "所在的键。%1</p><div class=\"tiles\">")
+                    .arg(radicals.painted ? QStringLiteral("图中黑色部分是这个字根。") : QString());
         for (int part = 1; part <= parts; ++part) {
             const QChar key = part <= code.size() ? code[part - 1] : QChar();
-            const RadicalRow* row = rowOfPicture(data, data.formOf({character, part}));
-            const QString picture = character + u'-' + QString::number(part);
-            body +=
-                QStringLiteral("<figure class=\"part\"><img src=\"%1\" alt=\"%2 第 %3 个字根\">")
-                    .arg(pictureAddress(picture), esc(character))
-                    .arg(part);
+            const RadicalRow* row = rowOfPicture(data, radicals.forms[part - 1]);
+            body += QStringLiteral("<figure class=\"part\">");
+            if (radicals.painted)
+                body += QStringLiteral("<img src=\"%1\" alt=\"%2 第 %3 个字根\">")
+                            .arg(pictureAddress(character + u'-' + QString::number(part)),
+                                 esc(character))
+                            .arg(part);
             if (row)
                 body += QStringLiteral("<img class=\"form\" src=\"%1\" alt=\"%2\">")
                             .arg(pictureAddress(row->picture), esc(radicalCaption(*row)));
@@ -140,19 +163,18 @@ QString characterLessons(SiteData& data, const QString& character,
         }
         body += QStringLiteral("</div>");
     } else if (!own) {
-        body += QStringLiteral("<h2>字根</h2><p>这个字没有拆字图（拆字图只收练习里的常用字）。"
-                               "</p>");
+        body += QStringLiteral("<h2>字根</h2><p>这个字没有拆字图（拆字图只收练习里的字和最常用的"
+                               "字）。</p>");
     }
 
     // The identification letter follows the radicals when they are fewer than four; a
     // three-letter code of a character that is no radical is two radicals and that letter.
-    const int radicals = parts > 0 ? parts : (!own && code.size() == 3 ? 2 : 0);
-    if (radicals > 0 && radicals < 4 && code.size() == radicals + 1) {
+    const int counted = parts > 0 ? parts : (!own && code.size() == 3 ? 2 : 0);
+    if (counted > 0 && counted < 4 && code.size() == counted + 1) {
         body += QStringLiteral("<h2>识别码</h2><p>只有 %1 个字根，补末笔字型识别码 %2。</p>")
-                    .arg(radicals)
+                    .arg(counted)
                     .arg(esc(identificationText(code.back())));
-        for (int part = 1; part <= parts; ++part) {
-            const QString form = data.formOf({character, part});
+        for (const QString& form : radicals.forms) {
             if (form == u"p04" || form == u"p05") {
                 body += QStringLiteral("<p>辶、廴 包围的字，末笔取被包围部分的末笔。</p>");
                 break;

@@ -45,6 +45,8 @@ CodeTables::CodeTables(const QString& folder, QStringList& unusable) {
               [&](QString c, QStringView lines) { strokes_.insert(c, lines.toString()); });
     readPairs(dir.filePath(QStringLiteral("formexamples.tsv")), unusable,
               [&](QString name, QStringView text) { formExamples_.insert(name, text.toString()); });
+    readPairs(dir.filePath(QStringLiteral("splits.txt")), unusable,
+              [&](QString c, QStringView rest) { splits_.insert(c, rest.toString()); });
 }
 
 QList<QList<QPoint>> CodeTables::strokesOf(const QString& character) const {
@@ -68,6 +70,20 @@ QList<QList<QPoint>> CodeTables::strokesOf(const QString& character) const {
         strokes.append(points);
     }
     return strokes;
+}
+
+std::optional<Split> CodeTables::splitOf(const QString& character) const {
+    // Full code, strokes of the parts, the parts' forms.
+    const QStringList cells = splits_.value(character).split(u'\t');
+    if (cells.size() != 3)
+        return std::nullopt;
+    // The strokes count the parts: a last form not told apart left no cell.
+    const qsizetype parts = cells[1].count(u'|') + 1;
+    Split split{cells[0], cells[2].split(u' ')};
+    if (split.forms.size() > parts || parts > 4 || parts > split.code.size())
+        return std::nullopt;
+    split.forms.resize(parts);
+    return split;
 }
 
 } // namespace radiane::site

@@ -5,14 +5,23 @@
 #include <QPoint>
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 namespace radiane::site {
 
 // The help site's own tables of the program folder (UTF-8, tab-separated, '#' starts a
 // comment line): shortcodes.tsv (a character and its codes shorter than the full code),
 // words.tsv (a word and its code), strokes.tsv (a character and its stroke centre lines) and
-// formexamples.tsv (a chart form no drilled character paints, and characters holding it).
+// formexamples.tsv (a chart form no drilled character paints, and characters holding it) and
+// splits.txt (a character, its full code, the strokes of each part and the part's chart form).
 // A file that cannot be read leaves its table empty and is named in unusable.
+// A character's checked split: its full code and the picture name of each part's chart form
+// (empty where the form was not told apart), at most four parts.
+struct Split {
+    QString code;
+    QStringList forms;
+};
+
 class CodeTables {
 public:
     CodeTables() = default;
@@ -30,12 +39,15 @@ public:
     QList<QList<QPoint>> strokesOf(const QString& character) const;
     // Characters holding a form (by picture name) that no drilled character paints.
     QString formExamples(const QString& picture) const { return formExamples_.value(picture); }
+    // Nothing when the table lacks the character or its line is broken.
+    std::optional<Split> splitOf(const QString& character) const;
 
 private:
     QHash<QString, QStringList> shortCodes_;
     QHash<QString, QString> words_;
     QHash<QString, QString> strokes_;
     QHash<QString, QString> formExamples_;
+    QHash<QString, QString> splits_;
 };
 
 } // namespace radiane::site

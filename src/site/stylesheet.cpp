@@ -65,6 +65,7 @@ ol li, ul li { margin: .3em 0; }
 figcaption .radical { display: block; color: #555; font-size: .85em; }
 figure.part img.form { width: 56px; height: 57px; display: inline-block; border: 1px solid #d5d8dd; }
 figure.part img { display: inline-block; vertical-align: middle; }
+figure.part img.form:first-child { width: 84px; height: 85px; } /* no painted character */
 a.keyname { display: inline-block; min-width: 1.5em; padding: 0 .3em; border: 1px solid #0004;
   border-radius: .25em; background: var(--face); font-family: sans-serif; text-decoration: none; }
 .strokes { list-style: none; padding: 0; display: flex; flex-wrap: wrap; gap: .4em; }
@@ -100,6 +101,7 @@ td.pair { white-space: nowrap; }
   .facts { grid-template-columns: 1fr; }
   .big { font-size: 3.5em; }
   img.part { width: 44px; height: 45px; margin-right: .1em; }
+  figure.part img.form:first-child { width: 64px; height: 65px; }
   .chart figure img { width: 56px; height: 57px; }
   .chart .tiles { grid-template-columns: repeat(auto-fill, minmax(4.4em, 1fr)); }
   table { font-size: .9em; }

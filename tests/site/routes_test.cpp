@@ -49,6 +49,11 @@ TEST(SiteRoutes, AnswerEachTarget) {
         {"key-name character", "GET", "/wbcx/search.asp?searchtxt=%E5%A4%A7", 200, "键名字"},
         {"radical that is a character", "GET", "/wbcx/search.asp?searchtxt=%E4%BA%94", 200,
          "成字字根"},
+        {"radicals of a character split, not drilled", "GET",
+         "/wbcx/search.asp?searchtxt=%E6%B1%AA", 200,
+         "src=\"/pic/g01.png\" alt=\"王\"><figcaption>第 2 个：王 → "},
+        {"its identification letter", "GET", "/wbcx/search.asp?searchtxt=%E6%B1%AA", 200,
+         "只有 2 个字根，补末笔字型识别码 G：末笔一（横，第 1 区），左右型（第 1 位）"},
         {"blanks around", "GET", "/wbcx/search.asp?searchtxt=+%B0%BC+", 200, "“凹”的五笔编码"},
         {"character not in the database", "GET", "/wbcx/search.asp?searchtxt=%F0%A0%80%80", 404,
          "查无此字"},
@@ -104,6 +109,7 @@ TEST(SiteRoutes, UnusableDataFilesAreNamed) {
         {"zg2.txt", Pipe, "/wbwz/g.htm", 200, "zg2.txt：这不是一个普通文件"},
         {"wwbb11.dat", Pipe, "/wbcx/search.asp?searchtxt=%E5%87%B9", 404,
          "wwbb11.dat：这不是一个普通文件"},
+        {"splits.txt", Pipe, "/", 200, "splits.txt：这不是一个普通文件"},
         {"bmp/g01.bmp", Pipe, "/pic/g01.png", 404, "找不到这一页"},
         {"bmp/g01.bmp", DevZero, "/pic/g01.png", 404, "找不到这一页"},
     };
@@ -113,7 +119,7 @@ TEST(SiteRoutes, UnusableDataFilesAreNamed) {
         test::TempProgramFolder folder;
         QDir().mkpath(folder.file(QStringLiteral("bmp")));
         for (const char* name :
-             {"radicals.tsv", "zg2.txt", "zg2forms.txt", "wwbb11.dat", "bmp/g01.bmp"})
+             {"radicals.tsv", "zg2.txt", "zg2forms.txt", "wwbb11.dat", "splits.txt", "bmp/g01.bmp"})
             ASSERT_TRUE(QFile::link(program + u'/' + QLatin1String(name),
                                     folder.file(QLatin1String(name))));
         const QString path = folder.file(QLatin1String(c.file));
@@ -133,6 +139,24 @@ TEST(SiteRoutes, UnusableDataFilesAreNamed) {
         EXPECT_EQ(response.status, c.status);
         EXPECT_TRUE(response.body.contains(QByteArray(c.contains)))
             << response.body.left(2000).constData();
+    }
+}
+
+// A split is shown only for the database's code; a last form not told apart still counts.
+TEST(SiteRoutes, SplitsAgreeWithTheCodes) {
+    const char* const cases[][3] = {
+        // name, line of splits.txt, on the page
+        {"last form not told apart", "汪\tigg\t1-3|4-7\ti02 ", "第 2 个：字根 → "},
+        {"another code", "汪\tiggg\t1-3|4-7\ti02 g01", "这个字没有拆字图"}};
+    for (const auto& c : cases) {
+        test::TempProgramFolder folder;
+        for (const char* name : {"radicals.tsv", "wwbb11.dat"})
+            ASSERT_TRUE(QFile::link(test::builtProgramDir() + u'/' + QLatin1String(name),
+                                    folder.file(QLatin1String(name))));
+        folder.write(QStringLiteral("splits.txt"), c[1]);
+        const Response response =
+            Site(folder.folder()).respond("GET", "/wbcx/search.asp?searchtxt=%E6%B1%AA");
+        EXPECT_TRUE(response.body.contains(c[2])) << c[0];
     }
 }
 
