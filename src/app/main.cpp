@@ -84,6 +84,7 @@ int main(int argc, char** argv) {
                                key.right, key.answerMs});
         history.prepend(std::move(earlier));
     });
+    progress->setPracticeStanding([&practice] { return practice.standing(); });
     QObject::connect(&formg, &radiane::app::Formg::practiceRequested, &practice,
                      &radiane::practice::PracticeController::choose);
 

@@ -62,6 +62,9 @@ std::vector<progress::KeyRecord> ProgressLauncher::earlierKeys(qint64 before) {
 void ProgressLauncher::showWindow() {
     load();
     if (controller_) {
+        if (practiceStanding_)
+            QMetaObject::invokeMethod(controller_, "setPracticeStanding",
+                                      Q_ARG(QString, practiceStanding_()));
         QMetaObject::invokeMethod(controller_, "showWindow");
         return;
     }

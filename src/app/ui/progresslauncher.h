@@ -22,6 +22,10 @@ public:
     ProgressLauncher(ProgramFolder folder, Formg& formg, RecorderReady recorderReady);
 
     void showWindow();
+    // What the window says of targeted practice, asked for at each opening.
+    void setPracticeStanding(std::function<QString()> standing) {
+        practiceStanding_ = std::move(standing);
+    }
     // Loads the module now if it is not yet (its recorder starts at once).
     void load();
     // The keys recorded before the time `before` (ms since the epoch), oldest
@@ -37,6 +41,7 @@ private:
     ProgramFolder folder_;
     Formg& formg_;
     RecorderReady recorderReady_;
+    std::function<QString()> practiceStanding_;
     QObject* controller_ = nullptr; // a child of the main window
     bool tried_ = false;
     QString loadError_;

@@ -39,8 +39,7 @@ void PracticeController::choose() {
 }
 
 bool PracticeController::start(const Scope& scope) {
-    if (const auto beforeFirstStart = std::exchange(beforeFirstStart_, nullptr))
-        beforeFirstStart();
+    loadEarlierHistory();
     std::variant<ItemPool, QString> pool = loadPool(folder_, scope);
     if (const QString* problem = std::get_if<QString>(&pool)) {
         QMessageBox::warning(window_, QStringLiteral("专项练习"), *problem);
@@ -54,6 +53,23 @@ bool PracticeController::start(const Scope& scope) {
     keys_ = scope.keys.toUpper();
     showMastery();
     return true;
+}
+
+void PracticeController::loadEarlierHistory() {
+    if (const auto beforeFirstStart = std::exchange(beforeFirstStart_, nullptr))
+        beforeFirstStart();
+}
+
+QString PracticeController::standing() {
+    loadEarlierHistory();
+    const Scope scope = savedScope();
+    std::variant<ItemPool, QString> pool = loadPool(folder_, scope);
+    if (!std::holds_alternative<ItemPool>(pool))
+        return {};
+    Scheduler scheduler(std::get<ItemPool>(std::move(pool)), history_, clock_, 0);
+    scheduler.catchUp();
+    return QStringLiteral("专项 %1　%2")
+        .arg(scope.keys.toUpper(), masteryText(scheduler.mastery()));
 }
 
 void PracticeController::drillStarted(drill::DrillKind drill) {

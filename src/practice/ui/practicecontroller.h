@@ -35,6 +35,9 @@ public:
     bool start(const Scope& scope);
     // The saved scope, or the default.
     Scope savedScope() const;
+    // Where the learner stands in the saved scope, as the practice line says it
+    // ("专项 GFDSA　已掌握 37 / 58 个字根"); empty when its lists cannot be read.
+    QString standing();
     // Runs once, before the first practice starts: where the history of earlier
     // runs is read in.
     void setBeforeFirstStart(std::function<void()> beforeFirstStart) {
@@ -45,6 +48,7 @@ public:
     void keyJudged(const drill::JudgedKey& key) override;
 
 private:
+    void loadEarlierHistory();
     void showMastery();
 
     ProgramFolder folder_;

@@ -79,6 +79,7 @@ void ProgressController::showWindow() {
         connect(window_, &ProgressWindow::exportRequested, this, &ProgressController::exportTo);
     }
     window_->showProgress(sessionFigures(recorder_.session()), std::move(totals), problem);
+    window_->showPracticeStanding(practiceStanding_);
     window_->show();
     window_->raise();
     window_->activateWindow();

@@ -31,6 +31,8 @@ public:
     const std::optional<QString>& problem() const { return problem_; }
 
     Q_INVOKABLE void showWindow();
+    // Shown in the window from its next opening on.
+    Q_INVOKABLE void setPracticeStanding(const QString& standing) { practiceStanding_ = standing; }
     ProgressWindow* window() const;
 
     static qint64 systemClock();
@@ -47,6 +49,7 @@ private:
     KeyRecorder recorder_;
     QPointer<ProgressWindow> window_;
     std::optional<QString> problem_;
+    QString practiceStanding_;
 };
 
 } // namespace radiane::progress

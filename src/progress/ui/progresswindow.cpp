@@ -84,6 +84,10 @@ ProgressWindow::ProgressWindow(ProgramFolder folder, QWidget* parent)
     sessionSpeed = figure(QStringLiteral("每分钟答对"), QStringLiteral("sessionSpeed"));
     sessionMedian = figure(QStringLiteral("中位用时"), QStringLiteral("sessionMedian"));
     session->addStretch();
+    practiceStanding = new QLabel(sessionBox);
+    practiceStanding->setObjectName(QStringLiteral("practiceStanding"));
+    practiceStanding->hide();
+    session->addWidget(practiceStanding);
 
     problemLine = new QLabel(this);
     problemLine->setObjectName(QStringLiteral("problemLine"));
@@ -137,6 +141,11 @@ ProgressWindow::ProgressWindow(ProgramFolder folder, QWidget* parent)
         if (!path.isEmpty())
             emit exportRequested(path);
     });
+}
+
+void ProgressWindow::showPracticeStanding(const QString& standing) {
+    practiceStanding->setText(standing);
+    practiceStanding->setVisible(!standing.isEmpty());
 }
 
 void ProgressWindow::showProgress(const SessionFigures& session, ProgressTotals totals,

@@ -28,6 +28,8 @@ public:
     // Everything recorded, and this run's figures; problem: why recording stopped.
     void showProgress(const SessionFigures& session, ProgressTotals totals,
                       const std::optional<QString>& problem);
+    // Where the learner stands in targeted practice; hidden when empty.
+    void showPracticeStanding(const QString& standing);
 
     // Shown, for the tests that read the window.
     QLabel* sessionKeys = nullptr;
@@ -35,6 +37,7 @@ public:
     QLabel* sessionSpeed = nullptr;
     QLabel* sessionMedian = nullptr;
     QLabel* problemLine = nullptr;
+    QLabel* practiceStanding = nullptr; // the mastered count of the practice scope
     QComboBox* kindChoice = nullptr;
     QPushButton* exportButton = nullptr;
     KeyboardHeatmap* heatmap = nullptr;
