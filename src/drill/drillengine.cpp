@@ -104,13 +104,7 @@ void DrillEngine::startRadicalsInCharacters() {
     charactersList_.restart(std::move(text), pos, isShort(kInCharacters, length));
     fillGroup(charactersList_);
 
-    view_.Label2 = view_.Label1[0];
-    view_.Text23 = view_.Label6[0];
-    slotIndex_ = 0;
-    slotNo_ = 1;
-    keytisi();
-    if (observer_)
-        observer_->drillStarted(DrillKind::RadicalsInCharacters);
+    showFirstSlot(DrillKind::RadicalsInCharacters);
 }
 
 void DrillEngine::startPractice(ItemSource& source) {
@@ -122,13 +116,17 @@ void DrillEngine::startPractice(ItemSource& source) {
     placeMarkerOnFirstSlot();
     fillGroup(source);
 
+    showFirstSlot(DrillKind::Practice);
+}
+
+void DrillEngine::showFirstSlot(DrillKind drill) {
     view_.Label2 = view_.Label1[0];
     view_.Text23 = view_.Label6[0];
     slotIndex_ = 0;
     slotNo_ = 1;
     keytisi();
     if (observer_)
-        observer_->drillStarted(DrillKind::Practice);
+        observer_->drillStarted(drill);
 }
 
 ItemSource* DrillEngine::currentSource() {

@@ -123,6 +123,8 @@ public:
 
 private:
     void placeMarkerOnFirstSlot();
+    // A group filled: the first slot is asked for, as a start of the given drill.
+    void showFirstSlot(DrillKind drill);
     void fillGroup(ItemSource& source);
     ItemSource* currentSource();
     // Text1 set from code: a change runs the check, nested, as typing does.
