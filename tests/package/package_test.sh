@@ -42,8 +42,9 @@ echo "package: $(basename "$deb") ($(du -h "$deb" | cut -f1))"
 [ "$(dpkg-deb -f "$deb" Package)" = radiane ] || fail "package name"
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
+# Debian 13 renamed some libraries for 64-bit time_t (libqt6core6t64).
 for need in fonts-noto-cjk libqt6sql6-sqlite libqt6widgets6 libqt6gui6 libqt6core6; do
-    [[ ",$depends," == *[,\ ]"$need"[\ ,\(]* ]] || fail "Depends lacks $need"
+    [[ ",$depends," == *[,\ ]"$need"?(t64)[\ ,\(]* ]] || fail "Depends lacks $need"
 done
 
 # --- its files ---------------------------------------------------------------
