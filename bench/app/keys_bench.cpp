@@ -8,6 +8,7 @@
 // bound). Repaint "loop": only what the program itself marked dirty is painted,
 // by handling the posted events as the event loop does after every key.
 #include "benchfolder.h"
+#include "common/songfont.h"
 
 #include "app/clockrandom.h"
 #include "app/ui/fatal.h"
@@ -135,10 +136,7 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
-    QFont font(QStringLiteral("Noto Serif CJK SC"));
-    font.setStyleHint(QFont::Serif);
-    font.setPointSizeF(9);
-    QApplication::setFont(font);
+    QApplication::setFont(radiane::songFont(9));
     benchmark::Initialize(&argc, argv);
 
     QTemporaryDir dir;

@@ -4,6 +4,7 @@
 // Each open builds the window anew, as the first F2 of a run does. And what
 // recording adds to each key of the drill.
 #include "benchfolder.h"
+#include "common/songfont.h"
 
 #include "progress/progressstore.h"
 #include "progress/ui/progresscontroller.h"
@@ -102,10 +103,7 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
-    QFont font(QStringLiteral("Noto Serif CJK SC"));
-    font.setStyleHint(QFont::Serif);
-    font.setPointSizeF(9);
-    QApplication::setFont(font);
+    QApplication::setFont(radiane::songFont(9));
     benchmark::Initialize(&argc, argv);
 
     QTemporaryDir dir;

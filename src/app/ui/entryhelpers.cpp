@@ -1,15 +1,14 @@
 #include "app/ui/entryhelpers.h"
 
+#include "common/songfont.h"
+
 #include <QScreen>
 #include <QWidget>
 
 namespace radiane::app {
 
 QFont songTypeface() {
-    QFont font(QStringLiteral("Noto Serif CJK SC"));
-    font.setStyleHint(QFont::Serif);
-    font.setPointSizeF(9);
-    return font;
+    return songFont(9);
 }
 
 void centreOnScreen(QWidget& window) {

@@ -7,6 +7,7 @@
 #include "common/linewriter.h"
 #include "common/picturefile.h"
 #include "common/picturescale.h"
+#include "common/songfont.h"
 #include "common/twips.h"
 #include "lookup/ui/form16.h"
 #include "lookup/ui/keyhelpareas.h"
@@ -37,15 +38,6 @@ constexpr int kPanelFoldedHeight = 3315;
 constexpr int kMaxOuterWidth = 808;
 constexpr int kMaxOuterHeight = 490;
 const QColor kDarkGrey(128, 128, 128);
-
-// Song type for all Chinese text of the window.
-QFont songFont(double points, bool bold = false) {
-    QFont font(QStringLiteral("Noto Serif CJK SC"));
-    font.setStyleHint(QFont::Serif);
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    return font;
-}
 
 // The picture at path; throws, naming the file, when it is missing or broken.
 QImage readPicture(const QString& path) {

@@ -1,9 +1,9 @@
 #include "lookup/ui/form16.h"
 
+#include "common/songfont.h"
 #include "lookup/onlinequery.h"
 #include "lookup/ui/clickablelabel.h"
 #include "lookup/ui/shellopen.h"
-#include "lookup/ui/songfont.h"
 #include "lookup/ui/twipsplacement.h"
 
 #include <QComboBox>

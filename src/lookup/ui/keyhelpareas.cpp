@@ -1,9 +1,9 @@
 #include "lookup/ui/keyhelpareas.h"
 
+#include "common/songfont.h"
 #include "common/twips.h"
 #include "lookup/ui/clickablelabel.h"
 #include "lookup/ui/shellopen.h"
-#include "lookup/ui/songfont.h"
 #include "lookup/ui/twipsplacement.h"
 
 #include <QPointer>
