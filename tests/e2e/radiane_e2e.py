@@ -113,6 +113,9 @@ class DrillState:
             hashlib.md5(pic.region(PICTURE[0] + SLOT_STEP * i, *PICTURE[1:])).hexdigest()
             for i in range(5))
 
+    def signature(self):
+        return (self.slot, tuple(self.keys), self.cross, self.hint, self.pictures)
+
     def __repr__(self):
         return "slot=%s key=%s marks=%s cross=%s hint=%s" % (
             self.slot, self.key, "".join(self.keys), self.cross, self.hint)
@@ -325,6 +328,9 @@ class Radiane:
         return DrillState(self.picture())
 
     def wait_state(self, predicate, what, timeout=30):
+        """The first state that meets predicate and is settled: a loaded machine can
+        show a window between the flushes of one repaint, so a state counts once two
+        pictures 50 ms apart agree."""
         last = [None]
 
         def probe():
@@ -335,8 +341,13 @@ class Radiane:
             if pic is None:
                 return None
             state = DrillState(pic)
-            last[0] = state
-            return state if predicate(state) else None
+            before, last[0] = last[0], state
+            if not predicate(state):
+                return None
+            if before is None or before.signature() != state.signature():
+                time.sleep(0.05)
+                return None
+            return state
 
         try:
             return poll(probe, timeout, what)
