@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/ui/shapewidget.h"
+#include "app/ui/slotpictures.h"
 #include "appearance/ui/form99.h"
 #include "appearance/ui/sizelimit.h"
 #include "common/programfolder.h"
@@ -21,7 +22,6 @@
 #include <array>
 #include <functional>
 #include <memory>
-#include <optional>
 #include <utility>
 
 class QFrame;
@@ -57,7 +57,7 @@ public:
 
     const drill::DrillEngine& drill() const { return *drill_; }
     const ProgramFolder& programFolder() const { return folder_; }
-    const QImage& slotImage(int slot) const { return slotImages_.at(slot); }
+    const QImage& slotImage(int slot) const { return pictures_.image(slot); }
     const lookup::CodeLookup& Command1() const { return Command1_; }
 
     // Controls, public for the tests that drive the window.
@@ -120,8 +120,6 @@ private:
     int windowOuterWidth() override;
 
     void loadPanelPictures();
-    void loadSlotPicture(int slot);
-    void showSlotPicture(int slot);
     // Loads the pictures again when the window's device pixel ratio has changed.
     void updatePictureRatio();
     void buildLayout();
@@ -140,13 +138,9 @@ private:
     ProgramFolder folder_;
     appearance::Form99* form99_ = nullptr;
     std::unique_ptr<drill::DrillEngine> drill_;
-    std::array<QImage, drill::kSlotCount> slotImages_;
-    std::array<QString, drill::kSlotCount> slotNames_;
-    // The lookup that painted each slot's picture (text, part), to paint it again.
-    std::array<std::optional<std::pair<QString, QString>>, drill::kSlotCount> slotLookups_;
-    double pictureRatio_ = 1.0;     // device pixel ratio the pictures are shown at
     lookup::CodeDatabase database_; // wwbb11.dat, open from load to close
     lookup::CodeLookup Command1_{database_};
+    SlotPictures pictures_{folder_, Picture1};
     std::function<void()> onClosed_;
     bool closing_ = false;
     bool option1BeforePractice_ = true; // the mode setup.txt keeps while practising
