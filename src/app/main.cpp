@@ -69,7 +69,10 @@ int main(int argc, char** argv) {
     radiane::drill::ObserverList codesObservers;
     codesObservers.add(recorder);
     radiane::practice::MemoryHistory codesHistory;
-    radiane::practice::AttemptRecorder codesRecorder(codesHistory, clock);
+    radiane::practice::AttemptRecorder codesRecorder(
+        codesHistory, clock, [](const radiane::drill::JudgedKey& key) {
+            return radiane::codes::codeKeyId(key.drill, key.item, key.part);
+        });
     codesObservers.add(codesRecorder);
     radiane::codes::ScheduledOrder codesOrder(codesHistory, clock);
 
@@ -90,12 +93,11 @@ int main(int argc, char** argv) {
         progress->load();
         std::vector<radiane::practice::Attempt> earlier, earlierCodes;
         for (const radiane::progress::KeyRecord& key : progress->earlierKeys(runStart)) {
-            const radiane::practice::Attempt attempt{
-                radiane::practice::attemptItemId(key.item, key.part), key.when, key.right,
-                key.answerMs};
-            earlier.push_back(attempt);
-            if (key.drill == radiane::drill::DrillKind::Codes)
-                earlierCodes.push_back(attempt);
+            earlier.push_back({radiane::practice::attemptItemId(key.item, key.part), key.when,
+                               key.right, key.answerMs});
+            if (radiane::drill::isCodeDrill(key.drill))
+                earlierCodes.push_back({radiane::codes::codeKeyId(key.drill, key.item, key.part),
+                                        key.when, key.right, key.answerMs});
         }
         history.prepend(std::move(earlier));
         codesHistory.prepend(std::move(earlierCodes));

@@ -7,16 +7,47 @@ namespace radiane::codes {
 
 namespace {
 
-// A key's id is its character and the number of the radical it codes, if any.
+QChar levelLetter(Level level) {
+    switch (level) {
+    case Level::OneKey:
+        return u'1';
+    case Level::TwoKeys:
+        return u'2';
+    case Level::FullCodes:
+        break;
+    }
+    return u'4';
+}
+
+// A key's id is its level, character and the number of the radical it codes, if any.
 QString characterOf(const QString& id) {
-    return !id.isEmpty() && id.back().isDigit() ? id.chopped(1) : id;
+    const QString rest = id.mid(1);
+    return !rest.isEmpty() && rest.back().isDigit() ? rest.chopped(1) : rest;
 }
 
 } // namespace
 
+QString codeKeyId(drill::DrillKind drill, const QString& character, const QString& part) {
+    switch (drill) {
+    case drill::DrillKind::CodesOneKey:
+        return levelLetter(Level::OneKey) + character + part;
+    case drill::DrillKind::CodesTwoKeys:
+        return levelLetter(Level::TwoKeys) + character + part;
+    case drill::DrillKind::CodesFull:
+        return levelLetter(Level::FullCodes) + character + part;
+    default:
+        return {};
+    }
+}
+
+CharacterAnswers::CharacterAnswers(const practice::AttemptHistory& keys, Level level)
+    : keys_(keys), level_(levelLetter(level)) {}
+
 void CharacterAnswers::read() const {
     for (const practice::Attempt& key : keys_.attemptsFrom(keysRead_)) {
         ++keysRead_;
+        if (!key.item.startsWith(level_))
+            continue;
         const QString character = characterOf(key.item);
         if (open_ && open_->item != character)
             answers_.push_back(*std::exchange(open_, std::nullopt));
@@ -45,13 +76,14 @@ std::vector<practice::Attempt> CharacterAnswers::attemptsFrom(qsizetype from) co
 
 ScheduledOrder::ScheduledOrder(const practice::AttemptHistory& keys,
                                practice::Scheduler::Clock clock)
-    : answers_(keys), clock_(std::move(clock)) {}
+    : keys_(keys), clock_(std::move(clock)) {}
 
 ScheduledOrder::~ScheduledOrder() = default;
 
-void ScheduledOrder::reset(Level /*level*/, const std::vector<const CodeItem*>& items) {
+void ScheduledOrder::reset(Level level, const std::vector<const CodeItem*>& items) {
     // Keys typed before (an earlier run, a character left half typed) are done.
-    answers_.close();
+    auto answers = std::make_unique<CharacterAnswers>(keys_, level);
+    answers->close();
     practice::ItemPool pool;
     index_.clear();
     for (std::size_t i = 0; i < items.size(); ++i) {
@@ -64,7 +96,8 @@ void ScheduledOrder::reset(Level /*level*/, const std::vector<const CodeItem*>& 
     }
     pool.characterCount = static_cast<int>(items.size());
     // Picked groups are taken as they come, so the seed of arranging them plays no part.
-    scheduler_ = std::make_unique<practice::Scheduler>(std::move(pool), answers_, clock_, 0);
+    scheduler_ = std::make_unique<practice::Scheduler>(std::move(pool), *answers, clock_, 0);
+    answers_ = std::move(answers);
     queue_.clear();
     last_.reset();
 }
@@ -88,7 +121,8 @@ std::size_t ScheduledOrder::next() {
 
 void ScheduledOrder::finished(std::size_t /*index*/, bool /*missed*/) {
     // The scheduler reads the miss from the keys themselves.
-    answers_.close();
+    if (answers_)
+        answers_->close();
 }
 
 } // namespace radiane::codes

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 using namespace radiane::codes;
+using radiane::drill::DrillKind;
 using radiane::practice::MemoryHistory;
 
 namespace {
@@ -24,7 +25,8 @@ const CodeSet kSet({item(u"的", u"rqy"), item(u"地", u"fbn"), item(u"有", u"d
 
 struct Case {
     const char* name;
-    // Showings of earlier runs: a character, then + right, - one wrong key, ~ slow.
+    // Showings of earlier runs: a character, then + right, - one wrong key, ~ slow;
+    // 1 one wrong key at the one-key level.
     const char16_t* earlier;
     const char16_t* answers; // this run, by showing; + for the rest
     const char16_t* shown;
@@ -38,6 +40,7 @@ const Case kCases[] = {
     {"one wrong key misses the whole character", u"", u"+-", u"的地有为如地经在要的"},
     {"a slow answer waits a group longer than a miss", u"", u"~-", u"的地有为如地经在要的"},
     {"a miss of an earlier run comes first", u"有-", u"", u"有的地为如"},
+    {"a miss at another level does not count", u"有1", u"", u"的地有为如"},
     {"characters known from earlier runs wait for their day", u"的+地+的+地+的+地+", u"",
      u"有为如经在"},
 };
@@ -48,13 +51,19 @@ QString shown(const Case& c) {
     MemoryHistory keys;
     const QString earlier = QString::fromUtf16(c.earlier);
     for (qsizetype i = 0; i + 1 < earlier.size(); i += 2) {
-        const QString first = earlier[i] + QStringLiteral("1");
-        if (earlier[i + 1] == u'-')
-            keys.add({first, now += 500, false, 500});
-        keys.add({first, now += 500, true, earlier[i + 1] == u'~' ? 2000 : 500});
-        keys.add({earlier[i] + QStringLiteral("2"), now += 500, true, 500});
+        const auto id = [&](const char16_t* part) {
+            const auto level =
+                earlier[i + 1] == u'1' ? DrillKind::CodesOneKey : DrillKind::CodesFull;
+            return codeKeyId(level, earlier[i], QString::fromUtf16(part));
+        };
+        if (earlier[i + 1] == u'-' || earlier[i + 1] == u'1')
+            keys.add({id(u"1"), now += 500, false, 500});
+        keys.add({id(u"1"), now += 500, true, earlier[i + 1] == u'~' ? 2000 : 500});
+        keys.add({id(u"2"), now += 500, true, 500});
     }
-    radiane::practice::AttemptRecorder recorder(keys, clock);
+    radiane::practice::AttemptRecorder recorder(
+        keys, clock,
+        [](const radiane::drill::JudgedKey& k) { return codeKeyId(k.drill, k.item, k.part); });
     ScheduledOrder order(keys, clock);
     CodeDrill drill(kSet, order);
     drill.setObserver(&recorder);
