@@ -10,6 +10,8 @@ namespace {
 // The radical drill reports a group every five items; the code drill does the same.
 constexpr int kCharactersPerGroup = 5;
 
+} // namespace
+
 drill::DrillKind drillKindOf(Level level) {
     switch (level) {
     case Level::OneKey:
@@ -21,8 +23,6 @@ drill::DrillKind drillKindOf(Level level) {
     }
     return drill::DrillKind::CodesFull;
 }
-
-} // namespace
 
 bool CodeDrill::start(Level level) {
     level_ = level;

@@ -1,5 +1,7 @@
 #include "codes/scheduledorder.h"
 
+#include "codes/codedrill.h"
+
 #include <algorithm>
 #include <utility>
 
@@ -28,16 +30,10 @@ QString characterOf(const QString& id) {
 } // namespace
 
 QString codeKeyId(drill::DrillKind drill, const QString& character, const QString& part) {
-    switch (drill) {
-    case drill::DrillKind::CodesOneKey:
-        return levelLetter(Level::OneKey) + character + part;
-    case drill::DrillKind::CodesTwoKeys:
-        return levelLetter(Level::TwoKeys) + character + part;
-    case drill::DrillKind::CodesFull:
-        return levelLetter(Level::FullCodes) + character + part;
-    default:
-        return {};
-    }
+    for (const Level level : {Level::OneKey, Level::TwoKeys, Level::FullCodes})
+        if (drillKindOf(level) == drill)
+            return levelLetter(level) + character + part;
+    return {};
 }
 
 CharacterAnswers::CharacterAnswers(const practice::AttemptHistory& keys, Level level)
