@@ -140,31 +140,23 @@ TEST(CodeDrill, ReportsEveryJudgedKey) {
 }
 
 // A radical that is a character: its first key paints it whole; the keys after
-// it stand for its strokes, or for the key again.
-struct WholeRadicalKey {
-    const char16_t* character;
-    const char16_t* code;
-    int index;
-    const char16_t* expected; // part painted, then the note
-};
-
+// it stand for its strokes, or for the key again. Character, code, key index →
+// part painted and note.
 TEST(CodeDrill, NamesTheKeysOfARadicalThatIsACharacter) {
-    const WholeRadicalKey keys[] = {
-        {u"工", u"aaaa", 0, u"1 "},          {u"工", u"aaaa", 3, u"0 A：键名字，连打四下"},
-        {u"上", u"hhgg", 1, u"0 H：首笔丨"}, {u"上", u"hhgg", 2, u"0 G：次笔一"},
-        {u"上", u"hhgg", 3, u"0 G：末笔一"}, {u"了", u"bnh", 2, u"0 H：末笔丨"},
-        {u"一", u"ggll", 1, u"0 G：首笔一"}, {u"一", u"ggll", 2, u"0 L：单笔画，补足四码"},
-    };
-    for (const WholeRadicalKey& k : keys) {
-        CodeItem whole = item(k.character, k.code, u"", 1);
+    const QString cases = QStringLiteral(
+        "工aaaa0 1 |工aaaa3 0 A：键名字，连打四下|上hhgg1 0 H：首笔丨|上hhgg2 0 G：次笔一|"
+        "上hhgg3 0 G：末笔一|了bnh2 0 H：末笔丨|一ggll1 0 G：首笔一|一ggll2 0 L：单笔画，补足四码");
+    for (const QString& c : cases.split(u'|')) {
+        const QString key = c.section(u' ', 0, 0);
+        CodeItem whole = item(u"", u"", u"", 1);
+        whole.character = key.left(1);
+        whole.fullCode = key.mid(1, key.size() - 2);
         whole.wholeRadical = true;
-        const QString code = QString::fromUtf16(k.code);
-        EXPECT_EQ(QStringLiteral("%1 %2")
-                      .arg(meaningOf(whole, code, k.index).part)
-                      .arg(keyNote(whole, code, k.index))
-                      .toStdString(),
-                  QString::fromUtf16(k.expected).toStdString())
-            << k.index;
+        const int index = key.back().digitValue();
+        EXPECT_EQ(key + QStringLiteral(" %1 %2")
+                            .arg(meaningOf(whole, whole.fullCode, index).part)
+                            .arg(keyNote(whole, whole.fullCode, index)),
+                  c);
     }
 }
 

@@ -30,9 +30,7 @@ CODES = 20
 
 
 def candidates(folder, count):
-    """The most frequent characters that have a picture, with their codes and the
-    pixels of their pictures that are not white: the first characters of the
-    full-code level are among them, in an order the learner's answers decide."""
+    """The most frequent pictured characters, where the full-code level starts: code, fills, ink."""
     data = open(os.path.join(folder, "wwbb11.dat"), "rb").read()
     records = {}
     for i in range(len(data) // 302):
@@ -51,23 +49,14 @@ def candidates(folder, count):
 
 
 def bmp_ink(path):
-    """The pixels of an uncompressed palette BMP that are not white."""
+    """The pixels of an uncompressed bottom-up palette BMP that are not white."""
     data = open(path, "rb").read()
     offset, = struct.unpack_from("<I", data, 10)
-    width, height = struct.unpack_from("<ii", data, 18)
-    bits, = struct.unpack_from("<H", data, 28)
-    palette = [data[i:i + 3] for i in range(54, offset, 4)]
-    stride = (width * bits + 31) // 32 * 4
-    ink = set()
-    for row in range(abs(height)):
-        line = data[offset + row * stride:offset + (row + 1) * stride]
-        y = abs(height) - 1 - row if height > 0 else row
-        for x in range(width):
-            bit = x * bits
-            index = (line[bit // 8] >> (8 - bits - bit % 8)) & ((1 << bits) - 1)
-            if palette[index] != b"\xff\xff\xff":
-                ink.add((x, y))
-    return ink
+    width, height, bits = struct.unpack_from("<iixxH", data, 18)
+    stride, mask = (width * bits + 31) // 32 * 4, (1 << bits) - 1
+    white = [data[i:i + 3] == b"\xff\xff\xff" for i in range(54, offset, 4)]
+    return {(x, height - 1 - row) for row in range(height) for x in range(width)
+            if not white[data[offset + row * stride + x * bits // 8] >> (8 - bits - x * bits % 8) & mask]}
 
 
 def shown(pic, found):
@@ -120,13 +109,11 @@ def run(args):
         session.xdo("mousemove", "--window", window, *FULL_CODES)
         session.xdo("click", 1)
         found = candidates(folder, 2 * CODES)
-        typed = ""
         for n in range(CODES):
             black, grey = settled(CHARACTER, lambda c: c[0] == 0 and c[1] > 100,
                                   "character %d shown grey" % (n + 1))
             character = shown(picture(), found)
             code, seeds = found[character][:2]
-            typed += character
             keys = list(code) + (["space"] if len(code) < 4 else [])
             session.xdo("key", "--window", window, keys[0])
             if seeds[0]:
@@ -142,7 +129,7 @@ def run(args):
                 poll(lambda: counts(picture(), PREVIOUS)[0] > 0, 20, "%s done" % character)
         done = settled(PREVIOUS, lambda c: c[0] > 100 and c[1] == 0,
                        "the last of %d characters all painted" % CODES)
-        print("typed the codes of %s; the last one done: %d black pixels, no grey" % (typed, done[0]))
+        print("typed %d codes; the last character done: %d black pixels, no grey" % (CODES, done[0]))
         session.screenshot(os.path.join(artifacts, "after-%d.png" % CODES))
     except Failure as e:
         problems.append(str(e))

@@ -156,9 +156,7 @@ TEST(Statistics, CodeDrillLevelsAndCharacters) {
     QString text;
     for (const DrillFigures& d : p.drills)
         text += QStringLiteral("%1 %2/%3 %4/min; ")
-                    .arg(drillKindName(d.drill))
-                    .arg(d.right)
-                    .arg(d.keys)
+                    .arg(drillKindName(d.drill), QString::number(d.right), QString::number(d.keys))
                     .arg(d.keysPerMinute, 0, 'f', 1);
     for (const ItemFigures& i : p.weakest)
         text += QStringLiteral("%1%2 %3/%4").arg(i.item, i.part).arg(i.right).arg(i.count);
