@@ -5,9 +5,13 @@
 // into the real window on the offscreen platform, repainted whole after it.
 #include "codes/codedrill.h"
 #include "codes/codepicture.h"
+#include "codes/scheduledorder.h"
 #include "codes/ui/codeswindow.h"
 
+#include "practice/attemptrecorder.h"
+
 #include <QApplication>
+#include <QDateTime>
 #include <QTest>
 #include <benchmark/benchmark.h>
 
@@ -59,8 +63,15 @@ void rightKeys(benchmark::State& state, bool completing, const std::function<voi
 
 void drillKeys(benchmark::State& state, bool completing) {
     const int scale = static_cast<int>(state.range(0));
-    FrequencyOrder order;
+    // The program's order: the scheduler over the keys as they are typed.
+    radiane::practice::MemoryHistory keys;
+    const auto clock = [] { return QDateTime::currentMSecsSinceEpoch(); };
+    radiane::practice::AttemptRecorder recorder(
+        keys, clock,
+        [](const radiane::drill::JudgedKey& k) { return codeKeyId(k.drill, k.item, k.part); });
+    ScheduledOrder order(keys, clock);
     CodeDrill drill(shipped().set, order);
+    drill.setObserver(&recorder);
     CodePicture current(kFolder, shipped().database);
     CodePicture previous(kFolder, shipped().database);
     rightKeys(

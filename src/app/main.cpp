@@ -7,6 +7,7 @@
 #include "app/ui/formg.h"
 #include "app/ui/progresslauncher.h"
 #include "appearance/ui/form99.h"
+#include "codes/scheduledorder.h"
 #include "codes/ui/codeslauncher.h"
 #include "common/programfolder.h"
 #include "drill/observerlist.h"
@@ -18,6 +19,7 @@
 #include <QCommandLineParser>
 #include <QDateTime>
 #include <QMessageBox>
+#include <utility>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -62,9 +64,17 @@ int main(int argc, char** argv) {
     observers.add(recorder);
     observers.add(practice);
     formg.setDrillObserver(&observers);
-    // The code drill's keys count for the history and the progress file alike.
+    // The code drill's keys count for the history and the progress file alike;
+    // the code drill picks its characters from its own keys.
     radiane::drill::ObserverList codesObservers;
     codesObservers.add(recorder);
+    radiane::practice::MemoryHistory codesHistory;
+    radiane::practice::AttemptRecorder codesRecorder(
+        codesHistory, clock, [](const radiane::drill::JudgedKey& key) {
+            return radiane::codes::codeKeyId(key.drill, key.item, key.part);
+        });
+    codesObservers.add(codesRecorder);
+    radiane::codes::ScheduledOrder codesOrder(codesHistory, clock);
 
     // Every judged key goes to progress.sqlite from the first frame on; F2 and
     // the progress button show it.
@@ -73,17 +83,26 @@ int main(int argc, char** argv) {
             observers.add(progressRecorder);
             codesObservers.add(progressRecorder);
         });
-    // Practice learns from every run's keys: those of earlier runs come from the
-    // progress file, read when the first practice starts.
+    // Practice and the code drill learn from every run's keys: those of earlier
+    // runs come from the progress file, read once, before either first starts.
     const qint64 runStart = clock();
-    practice.setBeforeFirstStart([&history, progress, runStart] {
+    bool earlierKeysRead = false;
+    const auto readEarlierKeys = [&history, &codesHistory, &earlierKeysRead, progress, runStart] {
+        if (std::exchange(earlierKeysRead, true))
+            return;
         progress->load();
-        std::vector<radiane::practice::Attempt> earlier;
-        for (const radiane::progress::KeyRecord& key : progress->earlierKeys(runStart))
+        std::vector<radiane::practice::Attempt> earlier, earlierCodes;
+        for (const radiane::progress::KeyRecord& key : progress->earlierKeys(runStart)) {
             earlier.push_back({radiane::practice::attemptItemId(key.item, key.part), key.when,
                                key.right, key.answerMs});
+            if (radiane::drill::isCodeDrill(key.drill))
+                earlierCodes.push_back({radiane::codes::codeKeyId(key.drill, key.item, key.part),
+                                        key.when, key.right, key.answerMs});
+        }
         history.prepend(std::move(earlier));
-    });
+        codesHistory.prepend(std::move(earlierCodes));
+    };
+    practice.setBeforeFirstStart(readEarlierKeys);
     progress->setPracticeStanding([&practice] { return practice.standing(); });
     QObject::connect(&formg, &radiane::app::Formg::practiceRequested, &practice,
                      &radiane::practice::PracticeController::choose);
@@ -111,6 +130,8 @@ int main(int argc, char** argv) {
     // The code drill: from the top bar, F4, or straight away with --codes.
     radiane::codes::CodesLauncher codes(folder, &formg);
     codes.setObserver(&codesObservers);
+    codes.setItemOrder(&codesOrder);
+    codes.setBeforeFirstOpen(readEarlierKeys);
     QObject::connect(&formg, &radiane::app::Formg::codesRequested, [&codes] { codes.open(); });
     if (arguments.isSet(codesOption))
         codes.open();

@@ -12,13 +12,25 @@ constexpr int kCharactersPerGroup = 5;
 
 } // namespace
 
+drill::DrillKind drillKindOf(Level level) {
+    switch (level) {
+    case Level::OneKey:
+        return drill::DrillKind::CodesOneKey;
+    case Level::TwoKeys:
+        return drill::DrillKind::CodesTwoKeys;
+    case Level::FullCodes:
+        break;
+    }
+    return drill::DrillKind::CodesFull;
+}
+
 bool CodeDrill::start(Level level) {
     level_ = level;
     items_ = set_.level(level);
     view_ = CodeDrillView{};
     order_.reset(level, items_);
     if (observer_)
-        observer_->drillStarted(drill::DrillKind::Codes);
+        observer_->drillStarted(drillKindOf(level));
     if (items_.empty())
         return false;
     show(order_.next());
@@ -118,7 +130,7 @@ void CodeDrill::judged(QChar typed, bool right, int part) {
     if (!observer_)
         return;
     drill::JudgedKey key;
-    key.drill = drill::DrillKind::Codes;
+    key.drill = drillKindOf(level_);
     key.item = view_.character;
     key.part = part != 0 ? QString::number(part) : QString();
     key.expected = view_.expected;

@@ -15,6 +15,9 @@ namespace radiane::codes {
 inline constexpr int kMissesBeforeHint = 3;
 inline constexpr QChar kSpace = u' ';
 
+// The drill kind a level's keys are recorded under.
+drill::DrillKind drillKindOf(Level level);
+
 // A character whose code was typed to the end, shown until the next one is.
 struct FinishedCode {
     QString character;

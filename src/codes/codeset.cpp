@@ -4,6 +4,7 @@
 #include "common/fatalerror.h"
 #include "common/gbk.h"
 #include "common/textfield.h"
+#include "practice/scope.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -114,6 +115,11 @@ std::optional<CodeItem> itemOfRecord(const lookup::CodeRecord& record) {
     }
     for (int k = 0; k < kMaxCodeKeys; ++k)
         item.radicals[k] = !record.seeds[k].trimmed().isEmpty();
+    // No character of two or more radicals has a code of fewer than three keys,
+    // so a first radical alone is the character itself.
+    item.wholeRadical = item.radicals == std::array<bool, kMaxCodeKeys>{true, false, false, false};
+    if (item.wholeRadical)
+        return item;
     // Every key but an identification key at the end codes a painted radical.
     const int keys = static_cast<int>(item.fullCode.size());
     for (int k = 0; k < keys; ++k) {
@@ -131,11 +137,17 @@ CodeSet CodeSet::load(const ProgramFolder& folder, lookup::CodeDatabase& databas
     const QStringList order = frequencyOrder(folder);
     const QHash<QString, QString> pictures = radicalPictures(folder);
 
+    // A character outside the drill list takes part when the data ship its picture.
+    const auto pictured = [&](const QString& c) {
+        return drilled.contains(c) ||
+               (isGb2312Hanzi(c) &&
+                QFileInfo(folder.file(QStringLiteral("bmp/%1.bmp").arg(c))).isFile());
+    };
     QHash<QString, lookup::CodeRecord> records;
     const int count = database.recordCount();
     for (int n = 1; n <= count; ++n) {
         std::optional<lookup::CodeRecord> record = database.read(n);
-        if (record && drilled.contains(record->hanzi))
+        if (record && !record->seeds[0].trimmed().isEmpty() && pictured(record->hanzi))
             records.insert(record->hanzi, std::move(*record));
     }
 
@@ -160,12 +172,20 @@ CodeSet CodeSet::load(const ProgramFolder& folder, lookup::CodeDatabase& databas
 }
 
 std::vector<const CodeItem*> CodeSet::level(Level level) const {
+    if (level == Level::OneKey) {
+        std::vector<const CodeItem*> chosen;
+        for (const practice::Zone& zone : practice::zones())
+            for (const char16_t* key = zone.keys; *key; ++key)
+                for (const CodeItem& item : items_)
+                    if (item.shortCode.size() == 1 && item.shortCode.front() == QChar(*key))
+                        chosen.push_back(&item);
+        return chosen;
+    }
     std::vector<const CodeItem*> chosen;
     for (const CodeItem& item : items_) {
         const qsizetype shortest =
             item.shortCode.isEmpty() ? item.fullCode.size() : item.shortCode.size();
-        const bool in = level == Level::FullCodes || (level == Level::OneKey && shortest == 1) ||
-                        (level == Level::TwoKeys && shortest == 2);
+        const bool in = level == Level::FullCodes || (level == Level::TwoKeys && shortest == 2);
         if (in)
             chosen.push_back(&item);
     }

@@ -29,6 +29,9 @@ struct CodeItem {
     std::array<bool, kMaxCodeKeys> radicals{};
     // Picture name of radical k + 1 as the chart draws it, where known.
     std::array<QString, kMaxCodeKeys> radicalPictures;
+    // The character is itself a radical (a key name or another radical that is a
+    // character): its first key paints it whole, the others stand for strokes.
+    bool wholeRadical = false;
 };
 
 // The keys typed for item at level, without the space bar.
@@ -37,8 +40,9 @@ QString codeAt(const CodeItem& item, Level level);
 bool endsWithSpace(const CodeItem& item, Level level);
 
 // The characters with a checked decomposition, most frequent first: those of the
-// drill list zg2.txt (which have a picture and fill points for every radical)
-// that frequency.txt names, each with its record of wwbb11.dat.
+// drill list zg2.txt and the others with a picture bmp/<character>.bmp (the
+// characters that are themselves a radical), each with its record of wwbb11.dat
+// giving fill points for every radical, and that frequency.txt names.
 class CodeSet {
 public:
     CodeSet() = default;
@@ -49,7 +53,8 @@ public:
     static CodeSet load(const ProgramFolder& folder, lookup::CodeDatabase& database);
 
     const std::vector<CodeItem>& items() const { return items_; }
-    // The items of a level, most frequent first.
+    // The items of a level: one-key codes in keyboard order (g f d s a …), the
+    // others most frequent first.
     std::vector<const CodeItem*> level(Level level) const;
 
 private:
@@ -58,7 +63,8 @@ private:
 
 // The item of a database record, when its code and fill points make a complete
 // decomposition: every key of the full code codes a radical with fill points,
-// except a last identification key.
+// except a last identification key; or the first radical alone has fill points
+// and is the whole character.
 std::optional<CodeItem> itemOfRecord(const lookup::CodeRecord& record);
 
 } // namespace radiane::codes

@@ -31,6 +31,9 @@ KeyMeaning meaningOf(const CodeItem& item, const QString& code, int index) {
         return {};
     const QChar key = code[index];
     const QString& full = item.fullCode;
+    // A radical that is a character: its key, then its strokes or its key again.
+    if (item.wholeRadical)
+        return {index == 0 && key == full.front() ? 1 : 0, false};
     if (index < full.size() && full[index] == key) {
         if (item.radicals[index])
             return {index + 1, false};
@@ -45,7 +48,28 @@ KeyMeaning meaningOf(const CodeItem& item, const QString& code, int index) {
     return {};
 }
 
+QString wholeRadicalNote(const CodeItem& item, const QString& code, int index) {
+    const QChar key = code[index];
+    const QString& full = item.fullCode;
+    const QString letter = key.toUpper();
+    if (full.count(full.front()) == full.size())
+        return QStringLiteral("%1：键名字，连打四下").arg(letter);
+    for (const StrokeRow& row : kIdentificationKeys) {
+        if (row.keys[0] != key)
+            continue;
+        // Key, first stroke, second stroke, last stroke; the last key of the full code is the last
+        // stroke.
+        const QString which = index == 1                      ? QStringLiteral("首笔")
+                              : index == int(full.size()) - 1 ? QStringLiteral("末笔")
+                                                              : QStringLiteral("次笔");
+        return QStringLiteral("%1：%2%3").arg(letter, which, QChar(row.stroke));
+    }
+    return QStringLiteral("%1：单笔画，补足四码").arg(letter);
+}
+
 QString keyNote(const CodeItem& item, const QString& code, int index) {
+    if (item.wholeRadical && index > 0 && index < code.size())
+        return wholeRadicalNote(item, code, index);
     const KeyMeaning meaning = meaningOf(item, code, index);
     if (meaning.identification)
         return identificationNote(code[index]);

@@ -22,6 +22,11 @@ KeyMeaning meaningOf(const CodeItem& item, const QString& code, int index);
 // 左右型"; empty for a key that is none (only 15 keys are).
 QString identificationNote(QChar key);
 
+// What a key after the first stands for in a radical that is a character: the
+// key again for a key name ("A：键名字，连打四下"), else its first, second or last
+// stroke ("H：首笔丨"), or the L that fills up a single stroke's code.
+QString wholeRadicalNote(const CodeItem& item, const QString& code, int index);
+
 // The line shown after a right key: the identification note, or for a short-code
 // key that codes no radical of the character a word on that; else empty.
 QString keyNote(const CodeItem& item, const QString& code, int index);

@@ -11,8 +11,16 @@ enum class DrillKind {
     SingleRadicals,       // the radical pictures of zg.txt
     RadicalsInCharacters, // the characters of zg2.txt, one radical painted
     Practice,             // targeted practice on chosen keys
-    Codes                 // whole codes of characters
+    Codes,                // whole codes of characters, level not told (earlier keys)
+    CodesOneKey,          // whole codes: 一级简码
+    CodesTwoKeys,         // whole codes: 二级简码
+    CodesFull             // whole codes: full codes
 };
+
+inline bool isCodeDrill(DrillKind kind) {
+    return kind == DrillKind::Codes || kind == DrillKind::CodesOneKey ||
+           kind == DrillKind::CodesTwoKeys || kind == DrillKind::CodesFull;
+}
 
 // One key the learner typed and the drill judged.
 struct JudgedKey {

@@ -182,25 +182,41 @@ std::vector<int> Scheduler::arrange(const std::vector<int>& picked) {
     return best[random_.bounded(static_cast<quint32>(best.size()))];
 }
 
-drill::DrillGroup Scheduler::nextGroup() {
+std::vector<int> Scheduler::pickNext() {
     catchUp();
     ++group_;
-    drill::DrillGroup group;
     if (pool_.items.empty())
-        return group;
+        return {};
     const qint64 now = clock_();
     // A few candidates of each class do, unless one key fills them all.
     std::vector<int> picked = pick(ranked(now, 4 * drill::kSlotCount));
-    const std::vector<int> order =
-        arrange(distinct(picked) < drill::kSlotCount && distinct(picked) < pool_.items.size()
-                    ? pick(ranked(now, pool_.items.size()))
-                    : picked);
+    if (distinct(picked) < drill::kSlotCount && distinct(picked) < pool_.items.size())
+        picked = pick(ranked(now, pool_.items.size()));
+    return picked;
+}
+
+drill::DrillGroup Scheduler::nextGroup() {
+    drill::DrillGroup group;
+    const std::vector<int> picked = pickNext();
+    if (picked.empty())
+        return group;
+    const std::vector<int> order = arrange(picked);
     for (std::size_t slot = 0; slot < group.size(); ++slot) {
         const PoolItem& item = pool_.items[static_cast<std::size_t>(order[slot])];
         group[slot] = item.item;
         lastIds_[slot] = item.id;
     }
     return group;
+}
+
+std::vector<QString> Scheduler::nextIds() {
+    std::vector<QString> ids;
+    const std::vector<int> picked = pickNext();
+    for (std::size_t slot = 0; slot < picked.size() && slot < lastIds_.size(); ++slot) {
+        lastIds_[slot] = pool_.items[static_cast<std::size_t>(picked[slot])].id;
+        ids.push_back(lastIds_[slot]);
+    }
+    return ids;
 }
 
 Scheduler::Mastery Scheduler::mastery() const {

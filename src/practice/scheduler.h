@@ -46,6 +46,9 @@ public:
     Scheduler(ItemPool pool, const AttemptHistory& history, Clock clock, quint32 seed);
 
     drill::DrillGroup nextGroup() override;
+    // The next group's ids as picked, most wanted first and new items in pool
+    // order, for a drill that asks for one item at a time.
+    std::vector<QString> nextIds();
 
     struct Mastery {
         int radicalsKnown = 0;
@@ -76,6 +79,7 @@ private:
     std::vector<int> ranked(qint64 now, std::size_t perClass) const;
     std::size_t keySlot(int item) const; // 0..25 by key letter
     std::vector<int> pick(const std::vector<int>& ranked) const;
+    std::vector<int> pickNext(); // the next group's items, not yet arranged
     std::vector<int> arrange(const std::vector<int>& picked);
 
     ItemPool pool_;

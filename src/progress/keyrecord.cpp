@@ -20,6 +20,12 @@ QString drillKindName(DrillKind kind) {
         return QStringLiteral("practice");
     case DrillKind::Codes:
         return QStringLiteral("codes");
+    case DrillKind::CodesOneKey:
+        return QStringLiteral("codes-one-key");
+    case DrillKind::CodesTwoKeys:
+        return QStringLiteral("codes-two-keys");
+    case DrillKind::CodesFull:
+        return QStringLiteral("codes-full");
     }
     return {};
 }
@@ -42,6 +48,12 @@ QString drillKindCaption(DrillKind kind) {
         return QStringLiteral("专项练习");
     case DrillKind::Codes:
         return QStringLiteral("编码练习");
+    case DrillKind::CodesOneKey:
+        return QStringLiteral("编码·一级简码");
+    case DrillKind::CodesTwoKeys:
+        return QStringLiteral("编码·二级简码");
+    case DrillKind::CodesFull:
+        return QStringLiteral("编码·常用字全码");
     }
     return {};
 }

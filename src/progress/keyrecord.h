@@ -70,8 +70,11 @@ std::optional<drill::DrillKind> drillKindFromName(const QString& name);
 // What the learner reads for it.
 QString drillKindCaption(drill::DrillKind kind);
 
+// In the order the learner sees them; Codes last: only keys of earlier versions have it.
 inline constexpr drill::DrillKind kAllDrillKinds[] = {
     drill::DrillKind::SingleRadicals, drill::DrillKind::RadicalsInCharacters,
-    drill::DrillKind::Practice, drill::DrillKind::Codes};
+    drill::DrillKind::Practice,       drill::DrillKind::CodesOneKey,
+    drill::DrillKind::CodesTwoKeys,   drill::DrillKind::CodesFull,
+    drill::DrillKind::Codes};
 
 } // namespace radiane::progress

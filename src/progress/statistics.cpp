@@ -79,16 +79,38 @@ ProgressSummary summarize(const ProgressTotals& totals, std::optional<drill::Dri
             key.meanAnswerMs = static_cast<int>(keyAnswering[i] / key.right);
     }
 
-    std::map<ItemId, std::vector<Confusion>> confusions;
+    // A code drill's character counts as a whole: the keys of its code together.
+    const auto partOf = [](drill::DrillKind kind, const QString& part) {
+        return drill::isCodeDrill(kind) ? QString() : part;
+    };
+    std::map<ItemId, std::map<QChar, int>> confusions;
     for (const ConfusionTotal& t : totals.confusions) {
         if (wanted(t.drill))
-            confusions[{t.drill, t.item, t.part}].push_back({t.typed, t.keys});
+            confusions[{t.drill, t.item, partOf(t.drill, t.part)}][t.typed] += t.keys;
     }
+    std::vector<ItemFigures> items; // in stored order
+    std::map<ItemId, std::size_t> itemIndex;
     for (const ItemTotal& t : totals.items) {
-        if (!wanted(t.drill) || t.right == t.keys)
+        if (!wanted(t.drill))
             continue;
-        ItemFigures item{t.drill, t.item, t.part, t.expected, t.keys, t.right, {}};
-        item.confusions = std::move(confusions[{t.drill, t.item, t.part}]);
+        const ItemId id{t.drill, t.item, partOf(t.drill, t.part)};
+        const auto [at, added] = itemIndex.try_emplace(id, items.size());
+        if (added)
+            items.push_back({t.drill,
+                             t.item,
+                             std::get<2>(id),
+                             drill::isCodeDrill(t.drill) ? QChar() : t.expected,
+                             0,
+                             0,
+                             {}});
+        items[at->second].count += t.keys;
+        items[at->second].right += t.right;
+    }
+    for (ItemFigures& item : items) {
+        if (item.right == item.count)
+            continue;
+        for (const auto& [typed, count] : confusions[{item.drill, item.item, item.part}])
+            item.confusions.push_back({typed, count});
         std::sort(item.confusions.begin(), item.confusions.end(),
                   [](const Confusion& a, const Confusion& b) {
                       return std::tie(b.count, a.typed) < std::tie(a.count, b.typed);
@@ -108,6 +130,23 @@ ProgressSummary summarize(const ProgressTotals& totals, std::optional<drill::Dri
                      });
     if (summary.weakest.size() > kWeakestShown)
         summary.weakest.resize(kWeakestShown);
+
+    for (const drill::DrillKind kind : kAllDrillKinds) {
+        DrillFigures figures{kind, 0, 0, 0, 0};
+        qint64 rightMs = 0;
+        for (const DayTotal& t : totals.days) {
+            if (t.drill == kind) {
+                figures.keys += t.keys;
+                figures.right += t.right;
+                rightMs += t.rightMs;
+            }
+        }
+        if (figures.keys == 0)
+            continue;
+        figures.accuracy = double(figures.right) / figures.keys;
+        figures.keysPerMinute = perMinute(figures.right, rightMs);
+        summary.drills.push_back(figures);
+    }
 
     std::map<qint64, DayTotal> days;
     for (const DayTotal& t : totals.days) {

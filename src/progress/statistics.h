@@ -39,7 +39,8 @@ struct Confusion {
     int count = 0;
 };
 
-// One radical or character (with its part) of one drill kind.
+// One radical or character (with its part) of one drill kind; of a code drill,
+// a character as a whole (no part, no expected key).
 struct ItemFigures {
     drill::DrillKind drill = drill::DrillKind::SingleRadicals;
     QString item;
@@ -59,8 +60,18 @@ struct DayFigures {
     double keysPerMinute = 0;
 };
 
+// One drill kind over every day.
+struct DrillFigures {
+    drill::DrillKind drill = drill::DrillKind::SingleRadicals;
+    int keys = 0;
+    int right = 0;
+    double accuracy = 0;
+    double keysPerMinute = 0;
+};
+
 struct ProgressSummary {
     int keys = 0;
+    std::vector<DrillFigures> drills;  // each kind with keys, whatever the choice
     std::array<KeyFigures, 25> perKey; // a..y
     std::vector<ItemFigures> weakest;  // most wrong keys first
     std::vector<DayFigures> days;      // oldest first

@@ -1,9 +1,10 @@
 #!/usr/bin/env python3
 """End-to-end run of the code drill: radiane --codes under its own X server.
 
-The learner chooses the full-code level and types the codes of the first twenty
-characters (the space bar after a code shorter than four keys), each worked out
-here from the shipped files. The painting is checked by colour: the character's
+The learner chooses the full-code level and types the codes of twenty characters
+(the space bar after a code shorter than four keys): each character is told by
+its picture among the most frequent ones, and its code read from the shipped
+files. The painting is checked by colour: the character's
 radicals are grey until their keys are typed and black after, and the last
 character done stays in view with no grey left.
 
@@ -13,6 +14,7 @@ Exit status 0 passes, 77 skips (no X server or xdotool), anything else fails.
 import argparse
 import os
 import shutil
+import struct
 import subprocess
 import sys
 import tempfile
@@ -27,24 +29,41 @@ PREVIOUS = (536, 48, 112, 113)    # the last character done
 CODES = 20
 
 
-def full_code_order(folder, count):
-    """The first characters of the full-code level, with their codes."""
+def candidates(folder, count):
+    """The most frequent pictured characters, where the full-code level starts: code, fills, ink."""
     data = open(os.path.join(folder, "wwbb11.dat"), "rb").read()
     records = {}
     for i in range(len(data) // 302):
         record = data[i * 302:(i + 1) * 302]
         seeds = [record[14 + 72 * k:86 + 72 * k].strip() for k in range(4)]
         records[record[:2].decode("gbk")] = (record[2:6].decode().strip(), seeds)
-    drill = open(os.path.join(folder, "zg2.txt"), "rb").read().decode("gbk")
-    drilled = {drill[i] for i in range(2, len(drill), 3)}
-    order = []
+    found = {}
     for line in open(os.path.join(folder, "frequency.txt"), encoding="utf-8"):
         c = line.strip()
-        if c and not c.startswith("#") and c in drilled and c in records:
-            order.append((c, records[c][0], records[c][1]))
-        if len(order) == count:
+        path = os.path.join(folder, "bmp", c + ".bmp")
+        if c and not c.startswith("#") and c in records and records[c][1][0] and os.path.isfile(path):
+            found[c] = records[c] + (bmp_ink(path),)
+        if len(found) == count:
             break
-    return order
+    return found
+
+
+def bmp_ink(path):
+    """The pixels of an uncompressed bottom-up palette BMP that are not white."""
+    data = open(path, "rb").read()
+    offset, = struct.unpack_from("<I", data, 10)
+    width, height, bits = struct.unpack_from("<iixxH", data, 18)
+    stride, mask = (width * bits + 31) // 32 * 4, (1 << bits) - 1
+    white = [data[i:i + 3] == b"\xff\xff\xff" for i in range(54, offset, 4)]
+    return {(x, height - 1 - row) for row in range(height) for x in range(width)
+            if not white[data[offset + row * stride + x * bits // 8] >> (8 - bits - x * bits % 8) & mask]}
+
+
+def shown(pic, found):
+    """The candidate whose picture the character area shows."""
+    x0, y0, w, h = CHARACTER
+    ink = {(x, y) for y in range(h) for x in range(w) if pic.pixel(x0 + x, y0 + y) != (255, 255, 255)}
+    return max(found, key=lambda c: len(ink & found[c][2]) / max(1, len(ink | found[c][2])))
 
 
 def counts(pic, area):
@@ -89,11 +108,13 @@ def run(args):
 
         session.xdo("mousemove", "--window", window, *FULL_CODES)
         session.xdo("click", 1)
-        order = full_code_order(folder, CODES)
-        for n, (character, code, seeds) in enumerate(order):
-            keys = list(code) + (["space"] if len(code) < 4 else [])
+        found = candidates(folder, 2 * CODES)
+        for n in range(CODES):
             black, grey = settled(CHARACTER, lambda c: c[0] == 0 and c[1] > 100,
-                                  "%s shown grey" % character)
+                                  "character %d shown grey" % (n + 1))
+            character = shown(picture(), found)
+            code, seeds = found[character][:2]
+            keys = list(code) + (["space"] if len(code) < 4 else [])
             session.xdo("key", "--window", window, keys[0])
             if seeds[0]:
                 painted = settled(CHARACTER, lambda c: c[0] > 30,

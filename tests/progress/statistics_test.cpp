@@ -141,3 +141,24 @@ INSTANTIATE_TEST_SUITE_P(
                        std::nullopt,
                        "session 1/1 60.0/min median 1000 | keys | weak | days +0 1/1 60.0/min"}),
     byName);
+
+// Each drill kind's figures over all days, and a code drill's character as one
+// item however many keys of its code were missed.
+TEST(Statistics, CodeDrillLevelsAndCharacters) {
+    std::vector<KeyRecord> keys = records({{"的", "r>r", 500, 0, DrillKind::CodesFull},
+                                           {"的", "q>w", 700, 0, DrillKind::CodesFull},
+                                           {"的", "q>q", 1000, 0, DrillKind::CodesFull},
+                                           {"的", "y>u", 300, 1, DrillKind::CodesFull},
+                                           {"的", "y>y", 500, 1, DrillKind::CodesFull},
+                                           {"地", "f>f", 1000, 1, DrillKind::CodesOneKey}});
+    keys[1].part = keys[2].part = QStringLiteral("2");
+    const ProgressSummary p = summarize(totalsOf(keys), std::nullopt);
+    QString text;
+    for (const DrillFigures& d : p.drills)
+        text += QStringLiteral("%1 %2/%3 %4/min; ")
+                    .arg(drillKindName(d.drill), QString::number(d.right), QString::number(d.keys))
+                    .arg(d.keysPerMinute, 0, 'f', 1);
+    for (const ItemFigures& i : p.weakest)
+        text += QStringLiteral("%1%2 %3/%4").arg(i.item, i.part).arg(i.right).arg(i.count);
+    EXPECT_EQ(text.toStdString(), "codes-one-key 1/1 60.0/min; codes-full 3/5 90.0/min; 的 3/5");
+}

@@ -274,6 +274,30 @@ DATAGEN_COMMAND(characters, "characters",
         drilled.append({rank, c, code, *fit, *picture, *picture2x});
     }
 
+    // Characters that are themselves a radical (key names and the other radicals that are
+    // characters) are painted whole: one part of every stroke. They get a picture and fill points
+    // for the code drill, but no item in zg2.txt.
+    QList<Drilled> wholes;
+    for (const QString& c : frequent.mid(0, kScanLimit)) {
+        const auto strokes = radicalTexts.contains(c) && isGb2312Hanzi(c) && !isTraditional(c)
+                                 ? strokeData.load(c)
+                                 : std::nullopt;
+        if (!strokes)
+            continue;
+        Split whole;
+        whole.strokeCount = strokes->count();
+        whole.explicitParts.append(QList<int>{});
+        for (int s = 0; s < whole.strokeCount; ++s)
+            whole.explicitParts[0].append(s);
+        auto picture = drawCharacter(*strokes, whole);
+        if (!picture)
+            continue;
+        auto picture2x = drawCharacter(*strokes, whole, 2);
+        if (!picture2x || !fitToSeeds(*picture2x, *picture, 2))
+            picture2x = enlarged(*picture, 2);
+        wholes.append({-1, c, table.find(c)->full, whole, *picture, *picture2x});
+    }
+
     // Items of the most frequent characters first, shuffled: kLeadingItems of them lead the list
     // and the others join the rest.
     QList<Item> items;
@@ -361,7 +385,7 @@ DATAGEN_COMMAND(characters, "characters",
     for (const QString& name : bmp.entryList({QStringLiteral("*@2x.png")}, QDir::Files))
         if (name.size() == 8)
             bmp.remove(name);
-    for (const Drilled& d : drilled) {
+    for (const Drilled& d : drilled + wholes) {
         if (!d.picture.image.save(bmp.filePath(d.character + QStringLiteral(".bmp")), "BMP"))
             throw radiane::FatalError(d.character + QStringLiteral(".bmp"),
                                       QStringLiteral("cannot write"));
@@ -382,6 +406,9 @@ DATAGEN_COMMAND(characters, "characters",
         if (const Drilled* d = byChar.value(c.character))
             for (int k = 0; k < 4; ++k)
                 e.seeds[k] = d->picture.seeds[k];
+        for (const Drilled& w : wholes)
+            if (w.character == c.character)
+                e.seeds[0] = w.picture.seeds[0];
         entries.append(e);
     }
     writeFile(data.filePath(QStringLiteral("wwbb11.dat")), codeDatabaseBytes(entries));
@@ -441,6 +468,7 @@ DATAGEN_COMMAND(characters, "characters",
         ++perPart[i.part];
         ++perKey[i.key];
     }
+    out << "characters painted whole as their radical: " << wholes.size() << "\n";
     out << "characters drilled: " << drilled.size() << " (of " << eligible << " scanned, "
         << handMade << " split by hand)\n";
     for (const auto& [why, n] : rejected)

@@ -4,6 +4,7 @@
 #include "common/fatalerror.h"
 
 #include <QMessageBox>
+#include <utility>
 
 namespace radiane::codes {
 
@@ -16,6 +17,8 @@ CodesLauncher::~CodesLauncher() {
 
 CodesWindow* CodesLauncher::open() {
     if (!window_) {
+        if (const auto beforeFirstOpen = std::exchange(beforeFirstOpen_, nullptr))
+            beforeFirstOpen();
         try {
             const QString path = folder_.file(QStringLiteral("wwbb11.dat"));
             if (!database_.isOpen() &&

@@ -6,6 +6,7 @@
 #include "lookup/codedatabase.h"
 
 #include <QPointer>
+#include <functional>
 
 class QWidget;
 
@@ -27,6 +28,11 @@ public:
     // Both take effect from the next window made; not owned.
     void setObserver(drill::JudgedKeyObserver* observer) { observer_ = observer; }
     void setItemOrder(CodeItemOrder* order) { order_ = order; }
+    // Runs once, before the first window is made: where the keys of earlier runs
+    // are read in.
+    void setBeforeFirstOpen(std::function<void()> beforeFirstOpen) {
+        beforeFirstOpen_ = std::move(beforeFirstOpen);
+    }
 
     // The window, or null when its data could not be read (already reported).
     CodesWindow* open();
@@ -36,6 +42,7 @@ private:
     QWidget* parent_;
     drill::JudgedKeyObserver* observer_ = nullptr;
     CodeItemOrder* order_ = nullptr;
+    std::function<void()> beforeFirstOpen_;
     lookup::CodeDatabase database_;
     QPointer<CodesWindow> window_;
 };

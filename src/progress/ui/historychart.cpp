@@ -76,6 +76,8 @@ void HistoryChart::setDays(const std::vector<DayFigures>& days) {
     perMinute->setRange(0, topSpeed);
     perMinute->applyNiceNumbers();
     perMinute->setLabelFormat(QStringLiteral("%d"));
+    // Its labels are measured before they take the window's font: never elide them.
+    perMinute->setTruncateLabels(false);
     chart->addAxis(time, Qt::AlignBottom);
     chart->addAxis(percent, Qt::AlignLeft);
     chart->addAxis(perMinute, Qt::AlignRight);

@@ -27,6 +27,8 @@ constexpr int kItemPictureSide = 56;
 QString keyName(QChar key) {
     if (key.isNull())
         return QStringLiteral("?");
+    if (key == u' ')
+        return QStringLiteral("空格");
     if (key.isUpper())
         return QStringLiteral("⇧") + key;
     return QString(key.toUpper());
@@ -60,7 +62,8 @@ ProgressWindow::ProgressWindow(ProgramFolder folder, QWidget* parent)
     kindChoice->setObjectName(QStringLiteral("kindChoice"));
     kindChoice->addItem(QStringLiteral("全部练习"));
     for (const drill::DrillKind kind : kAllDrillKinds)
-        kindChoice->addItem(drillKindCaption(kind), static_cast<int>(kind));
+        if (kind != drill::DrillKind::Codes) // keys of earlier versions: in 全部练习 only
+            kindChoice->addItem(drillKindCaption(kind), static_cast<int>(kind));
     exportButton = new QPushButton(QStringLiteral("导出 CSV…"), this);
     exportButton->setObjectName(QStringLiteral("exportButton"));
     top->addWidget(new QLabel(QStringLiteral("显示："), this));
@@ -89,6 +92,10 @@ ProgressWindow::ProgressWindow(ProgramFolder folder, QWidget* parent)
     practiceStanding->hide();
     session->addWidget(practiceStanding);
 
+    drillFigures = new QLabel(this);
+    drillFigures->setObjectName(QStringLiteral("drillFigures"));
+    drillFigures->setTextFormat(Qt::RichText);
+
     problemLine = new QLabel(this);
     problemLine->setObjectName(QStringLiteral("problemLine"));
     problemLine->setWordWrap(true);
@@ -97,10 +104,12 @@ ProgressWindow::ProgressWindow(ProgramFolder folder, QWidget* parent)
 
     heatmap = new KeyboardHeatmap(folder_, this);
     auto* legend = new QLabel(
-        QStringLiteral("各键正确率：绿 95% 以上　黄 85%–95%　橙 70%–85%　红 70% 以下　灰 尚未练习。"
-                       "键下是正确率和找到该键的平均用时（秒），红字表示比各键平均慢一半以上。"),
+        QStringLiteral(
+            "各键正确率：绿 95% 以上　黄 85%–95%　橙 70%–85%　红 70% 以下　灰 尚未练习。\n"
+            "键下是正确率和找到该键的平均用时（秒），红字表示比各键平均慢一半以上。"),
         this);
-    legend->setWordWrap(true);
+    // Two lines of their own: a wrapped label's height is not a minimum the
+    // layout keeps, and the keyboard would cover it in a low window.
 
     weakestList = new QWidget;
     weakestList->setObjectName(QStringLiteral("weakestList"));
@@ -128,6 +137,7 @@ ProgressWindow::ProgressWindow(ProgramFolder folder, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
     layout->addWidget(sessionBox);
+    layout->addWidget(drillFigures);
     layout->addWidget(problemLine);
     layout->addLayout(middle);
     layout->addWidget(history, 1);
@@ -174,6 +184,24 @@ void ProgressWindow::showSummary() {
     const std::optional<drill::DrillKind> only =
         kind.isValid() ? std::optional(static_cast<drill::DrillKind>(kind.toInt())) : std::nullopt;
     const ProgressSummary summary = summarize(totals_, only);
+    QString rows;
+    for (const DrillFigures& figures : summary.drills)
+        rows +=
+            QStringLiteral("<tr><td>%1</td><td align=\"right\">%2 键</td>"
+                           "<td align=\"right\">正确率 %3</td>"
+                           "<td align=\"right\">每分钟答对 %4</td></tr>")
+                .arg(drillKindCaption(figures.drill))
+                .arg(figures.keys)
+                .arg(percentText(figures.right, figures.keys),
+                     figures.keysPerMinute > 0
+                         ? QString::number(figures.keysPerMinute, 'f', 1) + QStringLiteral(" 键")
+                         : QStringLiteral("—"));
+    drillFigures->setText(rows.isEmpty()
+                              ? QString()
+                              : QStringLiteral("<table cellspacing=\"0\" cellpadding=\"2\"><tr><th "
+                                               "align=\"left\">各练习累计</th></tr>%1</table>")
+                                    .arg(rows));
+    drillFigures->setVisible(!rows.isEmpty());
     heatmap->setKeys(summary.perKey);
     showWeakest(summary.weakest);
     history->setDays(summary.days);
@@ -208,10 +236,11 @@ void ProgressWindow::showWeakest(const std::vector<ItemFigures>& items) {
         auto* picture = new QLabel(weakestList);
         picture->setFixedSize(kItemPictureSide, kItemPictureSide);
         picture->setPixmap(itemPicture(item.item));
-        const QString what = item.part.isEmpty()
-                                 ? QStringLiteral("字根　%1 键").arg(keyName(item.expected))
-                                 : QStringLiteral("“%1”第 %2 根　%3 键")
-                                       .arg(item.item, item.part, keyName(item.expected));
+        const QString what =
+            drill::isCodeDrill(item.drill) ? QStringLiteral("“%1”的编码").arg(item.item)
+            : item.part.isEmpty() ? QStringLiteral("字根　%1 键").arg(keyName(item.expected))
+                                  : QStringLiteral("“%1”第 %2 根　%3 键")
+                                        .arg(item.item, item.part, keyName(item.expected));
         QStringList instead;
         for (const Confusion& confusion : item.confusions)
             instead.append(

@@ -37,6 +37,7 @@ public:
     QLabel* sessionSpeed = nullptr;
     QLabel* sessionMedian = nullptr;
     QLabel* problemLine = nullptr;
+    QLabel* drillFigures = nullptr;     // keys, accuracy and speed of each drill kind, all days
     QLabel* practiceStanding = nullptr; // the mastered count of the practice scope
     QComboBox* kindChoice = nullptr;
     QPushButton* exportButton = nullptr;
