@@ -1,6 +1,7 @@
 #include "radicalshapes.h"
 
 #include <QFile>
+#include <algorithm>
 #include <initializer_list>
 
 namespace datagen {
@@ -107,6 +108,8 @@ QList<RadicalShape> radicalShapes(const std::vector<Radical>& table, const Strok
                 s.outlines.append(ch->strokes[stroke - 1]);
             }
         s.strokeCount = int(s.medians.size());
+        const auto [low, high] = std::minmax(f.strokes);
+        s.span = ch->medians.mid(low - 1, high - low + 1);
         out.append(s);
     }
     return out;

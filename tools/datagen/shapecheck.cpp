@@ -93,6 +93,17 @@ QList<int> kindsOf(const QList<QList<QPointF>>& medians) {
 
 const QString kBasicKeys = QStringLiteral("ghtyn"); // 一 丨 丿 丶 乙: one kind each
 
+// Kinds of a radical against a form's. A short 撇 or 点 written on from the stroke before (the
+// dots of 衤, the first 丿 of 爪) begins with a flick that reads as 折, so the first stroke of a
+// two-stroke form may read as 折 in the place of a 撇 or 点; the geometry check still sees where it
+// lies.
+bool kindsFit(const QList<int>& form, const QList<int>& radical) {
+    if (sameKinds(form, radical))
+        return true;
+    return form.size() == 2 && radical.size() == 2 && radical[0] == 5 &&
+           (form[0] == 3 || form[0] == 4) && form[1] == radical[1];
+}
+
 } // namespace
 
 double strokeOverlap(const QList<QPainterPath>& a, const QList<QPainterPath>& b) {
@@ -134,7 +145,7 @@ ShapeVerdict ShapeChecker::checkRadical(const CharStrokes& strokes, const QList<
         if (f.key != key || f.strokeCount != part.size())
             continue;
         counted = true;
-        if (f.medians.size() != part.size() || !sameKinds(kindsOf(f.medians), kinds))
+        if (f.medians.size() != part.size() || !kindsFit(kindsOf(f.medians), kinds))
             continue;
         kinded = true;
         const double o = strokeOverlap(outlines, f.outlines);
