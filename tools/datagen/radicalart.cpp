@@ -91,8 +91,8 @@ void drawRadical(QPainter& painter, const RadicalArt& art, const QRectF& box, co
         const QColor light(tint(colour.red()), tint(colour.green()), tint(colour.blue()));
         painter.setBrush(light);
         if (fit.bolden > 0)
-            painter.setPen(QPen(light, fit.bolden / t.m11(), Qt::SolidLine, Qt::RoundCap,
-                                Qt::RoundJoin));
+            painter.setPen(
+                QPen(light, fit.bolden / t.m11(), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
         painter.drawPath(art.faint);
         if (fit.bolden > 0)
             painter.setPen(
