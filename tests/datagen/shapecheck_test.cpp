@@ -53,6 +53,8 @@ const Case kCases[] = {
     {"配: the inner 一 of 酉 as 西's last", "配", "sgnn", "1-6|7|8-10", ShapeCheck::Geometry},
     {"酒: the inner 一 of 酉 as 西's last", "酒", "isgg", "1-3|4-9|10", ShapeCheck::Geometry},
     {"配: 西 closed by the bottom stroke", "配", "sgnn", "1-5,7|6|8-10", ShapeCheck::Passed},
+    {"栗: 覀 over 木 is no 酉", "栗", "ssu", "1-6|7-10", ShapeCheck::Passed},
+    {"漂: 覀 over 示 is no 酉", "漂", "isfi", "1-3|4-9|10-11|12-14", ShapeCheck::Passed},
     {"酸: 西 closed by the bottom stroke", "酸", "sgct", "1-5,7|6|8-9|12-14", ShapeCheck::Passed},
     {"年: 丿一一, 丨, 十", "年", "rhfk", "1-3|4|5-6", ShapeCheck::Passed},
     {"国: 囗 王 丶", "国", "lgyi", "1,2,8|3-6|7", ShapeCheck::Passed},
@@ -115,7 +117,8 @@ const ApartCase kApartCases[] = {
     {"优: ナ and its dot round 乚", "优", "wdnn", "1-2|3-4,6|5"},
     {"乘: 禾 round 北", "乘", "tuxv", "1-3,9-10|4-6|7-8"},
     {"城: the dot of 戈 coded before its 丿", "城", "fdnt", "1-3|4-5|6|8"},
-    {"票: 西 is not taken apart round the 一 of 示", "票", "sfiu", ""},
+    {"票: 西 whole, not taken apart round the 一 of 示; 示's squeezed 二", "票", "sfiu",
+     "1-6|7-8|9-11"},
     {"所: 𠂆 is not closed by the 一 of 斤", "所", "rnrh", ""},
 };
 

@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <QRectF>
 #include <algorithm>
+#include <limits>
 #include <vector>
 
 namespace datagen {
@@ -104,6 +105,20 @@ bool kindsFit(const QList<int>& form, const QList<int>& radical) {
            (form[0] == 3 || form[0] == 4) && form[1] == radical[1];
 }
 
+// Whether the last of strokes [first, first + count) closes the frame they begin with: it lies
+// no lower than the end of the frame's left vertical, the second stroke. 酉's bottom stroke does;
+// the first stroke below a 覀 (栗 票) lies under the frame.
+bool closesFrame(const QList<QList<QPointF>>& medians, int first, int count) {
+    const QList<QPointF>& closing = medians[first + count - 1];
+    double y = 0;
+    for (const QPointF& p : closing)
+        y += p.y();
+    double frameBottom = std::numeric_limits<double>::lowest();
+    for (const QPointF& p : medians[first + 1])
+        frameBottom = std::max(frameBottom, p.y());
+    return !closing.isEmpty() && y / double(closing.size()) <= frameBottom;
+}
+
 } // namespace
 
 double strokeOverlap(const QList<QPainterPath>& a, const QList<QPainterPath>& b) {
@@ -171,7 +186,8 @@ ShapeVerdict ShapeChecker::checkSplit(const CharStrokes& strokes, const Split& s
     // look like 西, but the sixth is the inner 一.
     for (const RadicalShape& unit : units_)
         for (int first = 0; first + unit.medians.size() <= strokes.count(); ++first) {
-            if (!strokesMatch(strokes.medians, first, unit))
+            if (!strokesMatch(strokes.medians, first, unit) ||
+                !closesFrame(strokes.medians, first, int(unit.medians.size())))
                 continue;
             QList<int> cut;
             for (int s = first; s < first + unit.medians.size() - 1; ++s)
