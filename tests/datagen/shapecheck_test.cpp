@@ -120,6 +120,9 @@ const ApartCase kApartCases[] = {
     {"票: 西 whole, not taken apart round the 一 of 示; 示's squeezed 二", "票", "sfiu",
      "1-6|7-8|9-11"},
     {"所: 𠂆 is not closed by the 一 of 斤", "所", "rnrh", ""},
+    {"芝: a final 之 is known by its 捺, drawn flat", "芝", "apu", "1-3|4-6"},
+    {"链: 辶 round 车 only, known by its 捺", "链", "qlpy", "1-5|6-9|10-12"},
+    {"边: 力 inside 辶 is known by its 折", "边", "lpv", "1-2|3-5"},
 };
 
 class ApartSplitTest : public StrokeFixture, public ::testing::WithParamInterface<ApartCase> {};

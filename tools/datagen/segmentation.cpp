@@ -345,10 +345,13 @@ QList<Split> Segmenter::candidates(const CharStrokes& strokes, const QString& co
     const QChar last = code.back();
     auto identOk = [&](const QList<int>& starts) {
         // When the character ends in a walk-around (辶 廴, key p) the letter is of the last
-        // radical inside it.
+        // radical inside it; a final 之, drawn like 辶, ends in its 捺, which the stroke data
+        // often draw flat.
         const qsizetype r = starts.size() - 1;
         if (code[r] == QLatin1Char('p') && r >= 1)
-            return identificationFits(m, last, starts[r], starts[r] - starts[r - 1], code[r - 1]);
+            return identificationFits(m, last, starts[r], starts[r] - starts[r - 1],
+                                      code[r - 1]) ||
+                   QStringLiteral("yui").contains(last);
         return identificationFits(m, last, n, n - starts[r], code[r]);
     };
     const int lead = int(code.size()) - 1; // radicals named by the leading letters
