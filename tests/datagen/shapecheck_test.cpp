@@ -54,6 +54,7 @@ const Case kCases[] = {
     {"酒: the inner 一 of 酉 as 西's last", "酒", "isgg", "1-3|4-9|10", ShapeCheck::Geometry},
     {"配: 西 closed by the bottom stroke", "配", "sgnn", "1-5,7|6|8-10", ShapeCheck::Passed},
     {"栗: 覀 over 木 is no 酉", "栗", "ssu", "1-6|7-10", ShapeCheck::Passed},
+    {"雷: 雨 as a top, its dots drawn flat", "雷", "flf", "1-8|9-13", ShapeCheck::Passed},
     {"漂: 覀 over 示 is no 酉", "漂", "isfi", "1-3|4-9|10-11|12-14", ShapeCheck::Passed},
     {"酸: 西 closed by the bottom stroke", "酸", "sgct", "1-5,7|6|8-9|12-14", ShapeCheck::Passed},
     {"年: 丿一一, 丨, 十", "年", "rhfk", "1-3|4|5-6", ShapeCheck::Passed},

@@ -55,6 +55,7 @@ const ApartForm kApartForms[] = {
     {'d', "尤", "尤", {1, 2, 4}},          // ナ with a dot, around the 乚 of 尤
     {'s', "西", "酉", {1, 2, 3, 4, 5, 7}}, // 西 of 酉, closed after its inner 一
     {'f', "二", "示", {1, 2}},             // 二 of 示: a short 一 over a long one (票 祭)
+    {'f', "⻗", "雷", {1, 2, 3, 4, 5, 6, 7, 8}}, // 雨 as a top with flat dots (雷 露 霄)
 };
 
 } // namespace
