@@ -349,8 +349,7 @@ QList<Split> Segmenter::candidates(const CharStrokes& strokes, const QString& co
         // often draw flat.
         const qsizetype r = starts.size() - 1;
         if (code[r] == QLatin1Char('p') && r >= 1)
-            return identificationFits(m, last, starts[r], starts[r] - starts[r - 1],
-                                      code[r - 1]) ||
+            return identificationFits(m, last, starts[r], starts[r] - starts[r - 1], code[r - 1]) ||
                    QStringLiteral("yui").contains(last);
         return identificationFits(m, last, n, n - starts[r], code[r]);
     };
