@@ -64,6 +64,8 @@ const Case kCases[] = {
      ShapeCheck::Passed},
     {"衬: the dots of 衤, the first read as 折", "衬", "pufy", "1-3|4-5|6-8", ShapeCheck::Passed},
     {"衬: ㇇ and 丨 of 衤 as its dots", "衬", "pufy", "1,4,5|2-3|6-8", ShapeCheck::Geometry},
+    {"低: 𠂎 of 氐, its ㇙ read as 折", "低", "wqay", "1-2|3-4|5-6|7", ShapeCheck::Passed},
+    {"低: 丿 and 一 of 氐 as 𠂎", "低", "wqay", "1-2|3,5|4,6|7", ShapeCheck::StrokeKinds},
 };
 
 class StrokeFixture : public ::testing::Test {
