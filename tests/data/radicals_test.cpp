@@ -246,9 +246,13 @@ TEST(SmallPictures, ToggleIconsAre16x16AndTheIconIsSvg) {
 TEST(RadicalTableLoader, ReadsBothSourcesAndTheNote) {
     const auto rows = datagen::parseRadicalTable(
         QStringLiteral(
-            "# comment\n\ng\t王\tglyph\t王\t4\tg01\tkey name\r\nd\t羊\tstrokes\t羊 2-5\t4\td04\n"),
+            "# comment\n\ng\t王\tglyph\t王\t4\tg01\tkey name\r\nd\t羊\tstrokes\t羊 2-5\t4\td04\n"
+            "p\t礻\tstrokes\t礻 0-2 in full\t3\tp06\n"),
         QStringLiteral("t.tsv"));
-    ASSERT_EQ(rows.size(), 2u);
+    ASSERT_EQ(rows.size(), 3u);
+    EXPECT_FALSE(rows[1].inFull);
+    EXPECT_TRUE(rows[2].inFull);
+    EXPECT_EQ(rows[2].lastStroke, 2);
     EXPECT_TRUE(rows[0].fromGlyph());
     EXPECT_EQ(rows[0].glyph, QStringLiteral("王"));
     EXPECT_EQ(rows[0].note, QStringLiteral("key name"));
@@ -274,6 +278,7 @@ TEST(RadicalTableLoader, RefusesBadRowsNamingTheLine) {
         {"unknown source", "g\t王\tfont\t王\t4\tg09", "source"},
         {"range missing", "d\t羊\tstrokes\t羊 2\t4\td09", "stroke form"},
         {"range backwards", "d\t羊\tstrokes\t羊 5-2\t4\td09", "backwards"},
+        {"words after the range", "p\t礻\tstrokes\t礻 0-2 in part\t3\tp09", "stroke form"},
         {"count against range", "d\t羊\tstrokes\t羊 2-5\t3\td09", "does not match"},
         {"count not a number", "g\t王\tglyph\t王\tfour\tg09", "stroke count"},
         {"name of two", "g\t王\tglyph\t王\t4\tg9", "picture name"},

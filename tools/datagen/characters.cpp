@@ -8,6 +8,7 @@
 #include "formplacement.h"
 #include "handsplits.h"
 #include "radicalshapes.h"
+#include "refusedsplits.h"
 #include "segmentation.h"
 #include "shapecheck.h"
 #include "strokedata.h"
@@ -226,6 +227,10 @@ DATAGEN_COMMAND(characters, "characters",
         const std::optional<Split> unchecked = segmenter.split(*strokes, code);
         std::optional<Split> fit = segmenter.split(*strokes, code, passes);
         const auto hand = handSplit(c);
+        if (!hand && !refusedSplit(c).isEmpty()) {
+            ++rejected["refused on the contact sheet"];
+            continue;
+        }
         if (hand) {
             // A hand-made split is used only where the data agree with it.
             Split s;
@@ -539,20 +544,22 @@ DATAGEN_COMMAND(split, "split",
             out << c << " " << codes->full << " classes ";
             for (const auto& m : strokes->medians)
                 out << strokeClass(m);
-            const QList<Split> all = segmenter.candidates(*strokes, codes->full);
+            const QList<Split> all = segmenter.candidates(*strokes, codes->full) +
+                                     segmenter.apartCandidates(*strokes, codes->full);
             out << ": " << all.size() << " fits"
                 << (segmenter.split(*strokes, codes->full) ? ", one chosen" : "");
             for (const Split& s : all) {
-                out << " " << s.radicals << "[";
-                for (int part = 1; part <= 4; ++part) {
-                    const PartRange r = partRange(s, part);
-                    out << (r.isEmpty() ? QStringLiteral("-")
-                                        : QStringLiteral("%1-%2").arg(r.first + 1).arg(r.end))
-                        << (part < 4 ? " " : "");
-                }
-                out << "]";
+                QStringList parts;
+                for (int part = 1; part <= 4; ++part)
+                    parts.append(strokeRanges(partStrokes(s, part)));
+                const ShapeVerdict v = checker.checkSplit(*strokes, s, codes->full);
+                out << "\n    " << s.radicals << " [" << parts.join(QLatin1Char(' ')) << "] "
+                    << shapeCheckName(v.failed) << " " << v.part << " " << v.overlap;
             }
-            std::optional<Split> chosen = segmenter.split(*strokes, codes->full);
+            std::optional<Split> chosen =
+                segmenter.split(*strokes, codes->full, [&](const Split& s) {
+                    return checker.checkSplit(*strokes, s, codes->full).passed();
+                });
             if (const auto hand = handSplit(c)) {
                 chosen = Split{};
                 chosen->strokeCount = strokes->count();

@@ -97,7 +97,7 @@ QString FormPlacer::place(const CharStrokes& strokes, const QList<int>& part, QC
         if (f.key == key && f.example == strokes.character && f.medians.size() == n)
             return f.name;
 
-    const RadicalShape probe{key, QString(), QString(), {}, {}, 0};
+    const RadicalShape probe{key, QString(), QString(), {}, {}, 0, {}};
     QList<const Form*> matching;
     QList<const Form*> sameKinds;
     const QList<int> partKinds = kinds(medians);
@@ -136,7 +136,7 @@ bool FormPlacer::holds(const CharStrokes& strokes, const QString& code, const QS
         const int n = int(f.medians.size());
         if (f.name != name || n >= strokes.count())
             continue;
-        const RadicalShape shape{f.key, QString(), f.name, f.medians, {}, 0};
+        const RadicalShape shape{f.key, QString(), f.name, f.medians, {}, 0, {}};
         // The first radical is the first letter; the last is the last or, before an
         // identification letter, the one before it.
         const bool first = code.front() == f.key && strokesMatch(strokes.medians, 0, shape);

@@ -49,6 +49,9 @@ RadicalArt radicalArt(const Radical& radical, const StrokeData& strokes) {
                                          .arg(radical.lastStroke)
                                          .toStdString());
         art.path = chars->outline(radical.firstStroke, radical.lastStroke);
+        for (int s = 0; radical.inFull && s < chars->count(); ++s)
+            if (s < radical.firstStroke || s > radical.lastStroke)
+                art.faint.addPath(chars->strokes[s]);
         art.em = kStrokeBox;
     }
     if (art.path.isEmpty())
@@ -58,7 +61,7 @@ RadicalArt radicalArt(const Radical& radical, const StrokeData& strokes) {
 }
 
 QTransform fitTransform(const RadicalArt& art, const QRectF& box, const Fit& fit) {
-    const QRectF ink = art.path.boundingRect();
+    const QRectF ink = art.path.boundingRect().united(art.faint.boundingRect());
     double scale = fit.emPx / art.em;
     const double longer = std::max(ink.width(), ink.height()) * scale;
     if (longer > fit.maxInk)
@@ -82,6 +85,19 @@ void drawRadical(QPainter& painter, const RadicalArt& art, const QRectF& box, co
             QPen(colour, fit.bolden / t.m11(), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     else
         painter.setPen(Qt::NoPen);
+    if (!art.faint.isEmpty()) {
+        // A light tint of the ink: seen as the rest of the glyph, not as part of the radical.
+        auto tint = [](int c) { return c + (255 - c) * 11 / 20; };
+        const QColor light(tint(colour.red()), tint(colour.green()), tint(colour.blue()));
+        painter.setBrush(light);
+        if (fit.bolden > 0)
+            painter.setPen(
+                QPen(light, fit.bolden / t.m11(), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        painter.drawPath(art.faint);
+        if (fit.bolden > 0)
+            painter.setPen(
+                QPen(colour, fit.bolden / t.m11(), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    }
     painter.setBrush(colour);
     painter.drawPath(art.path);
     painter.restore();

@@ -16,6 +16,7 @@ namespace datagen {
 // font's size, a stroke form in the 1024 box of the stroke data.
 struct RadicalArt {
     QPainterPath path;
+    QPainterPath faint; // strokes drawn around the radical that are not part of it
     double em = 1.0;
 };
 

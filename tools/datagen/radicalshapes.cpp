@@ -1,6 +1,7 @@
 #include "radicalshapes.h"
 
 #include <QFile>
+#include <algorithm>
 #include <initializer_list>
 
 namespace datagen {
@@ -38,8 +39,9 @@ const ExtraSource kExtraSources[] = {
     {"⺕", "录", 1, 3}, // top of 录
 };
 
-// Forms whose strokes are never consecutive in a character, because another radical is written
-// between them: taken from the strokes (1-based) of an example, for checking hand-made splits.
+// Forms as they stand in an example, taken from its strokes (1-based), for matching beside the
+// chart's own drawing: forms whose strokes are never consecutive, because another radical is
+// written between them, and forms a component squeezes past the drawing's likeness.
 struct ApartForm {
     char key;
     const char* text;
@@ -52,6 +54,8 @@ const ApartForm kApartForms[] = {
     {'l', "力", "为", {2, 3}},             // 力 of 为, its 丿 written first
     {'d', "尤", "尤", {1, 2, 4}},          // ナ with a dot, around the 乚 of 尤
     {'s', "西", "酉", {1, 2, 3, 4, 5, 7}}, // 西 of 酉, closed after its inner 一
+    {'f', "二", "示", {1, 2}},             // 二 of 示: a short 一 over a long one (票 祭)
+    {'f', "⻗", "雷", {1, 2, 3, 4, 5, 6, 7, 8}}, // 雨 as a top with flat dots (雷 露 霄)
 };
 
 } // namespace
@@ -107,6 +111,9 @@ QList<RadicalShape> radicalShapes(const std::vector<Radical>& table, const Strok
                 s.outlines.append(ch->strokes[stroke - 1]);
             }
         s.strokeCount = int(s.medians.size());
+        const auto [low, high] = std::minmax(f.strokes);
+        if (high - low + 1 > qsizetype(f.strokes.size()))
+            s.span = ch->medians.mid(low - 1, high - low + 1);
         out.append(s);
     }
     return out;

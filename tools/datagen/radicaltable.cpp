@@ -38,7 +38,7 @@ bool isPictureName(const QString& s) {
 } // namespace
 
 std::vector<Radical> parseRadicalTable(const QString& text, const QString& origin) {
-    static const QRegularExpression strokeForm(QStringLiteral("^(\\S+) (\\d+)-(\\d+)$"));
+    static const QRegularExpression strokeForm(QStringLiteral("^(\\S+) (\\d+)-(\\d+)( in full)?$"));
     std::vector<Radical> rows;
     QSet<QString> names;
     const QStringList lines = text.split(QLatin1Char('\n'));
@@ -79,6 +79,7 @@ std::vector<Radical> parseRadicalTable(const QString& text, const QString& origi
             r.exampleChar = m.captured(1);
             r.firstStroke = m.captured(2).toInt();
             r.lastStroke = m.captured(3).toInt();
+            r.inFull = m.hasCaptured(4);
             if (r.firstStroke > r.lastStroke)
                 fail(origin, lineNo,
                      QStringLiteral("stroke range %1-%2 runs backwards")

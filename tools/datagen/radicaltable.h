@@ -14,6 +14,7 @@ struct Radical {
     QString exampleChar;  // the character whose strokes form the radical (source "strokes")
     int firstStroke = -1; // 0-based, inclusive (source "strokes"), else -1
     int lastStroke = -1;
+    bool inFull = false; // "<example> <first>-<last> in full": the example's other strokes faint
     int strokeCount = 0;
     QString name; // picture name: 3 ASCII characters, no comma
     QString note;

@@ -178,6 +178,25 @@ bool sameKinds(const QList<int>& a, const QList<int>& b) {
     return differing == 0 || (differing == 1 && a.size() >= 3);
 }
 
+bool identificationFits(const QList<QList<QPointF>>& medians, QChar letter, int end, int length,
+                        QChar key) {
+    static const char* zones[5] = {"gfd", "hjk", "tre", "yui", "nbv"};
+    if (end < 1 || end > medians.size())
+        return false;
+    auto classAt = [&](int stroke) { return stroke >= 0 ? strokeClass(medians[stroke]) : 0; };
+    int cls = classAt(end - 1);
+    // A radical 刀, 力 or 方 counts its 折 (the 𠃌 before the final 丿), one ending in 戈 or 戋
+    // its 丿 (not the final dot).
+    const bool foldEnds = ((key == QLatin1Char('v') || key == QLatin1Char('l')) && length == 2) ||
+                          (key == QLatin1Char('y') && length == 4);
+    if (foldEnds && classAt(end - 2) == 5 && cls == 3)
+        cls = 5;
+    const bool geEnd = (key == QLatin1Char('a') || key == QLatin1Char('g')) && length >= 4;
+    if (geEnd && classAt(end - 3) == 5 && classAt(end - 2) == 3 && cls == 4)
+        cls = 3;
+    return QString::fromLatin1(zones[cls - 1]).contains(letter);
+}
+
 QChar identificationLetter(int cls, int structure) {
     static const char* zones[5] = {"gfd", "hjk", "tre", "yui", "nbv"};
     if (cls < 1 || cls > 5 || structure < 1 || structure > 3)
@@ -325,27 +344,14 @@ QList<Split> Segmenter::candidates(const CharStrokes& strokes, const QString& co
     };
     const QChar last = code.back();
     auto identOk = [&](const QList<int>& starts) {
-        // The identification letter lies in the zone of the class of the last stroke; when the
-        // character ends in a walk-around (辶 廴, key p) it is the last stroke inside it.
-        static const char* zones[5] = {"gfd", "hjk", "tre", "yui", "nbv"};
-        int stroke = n - 1;
-        if (code[starts.size() - 1] == QLatin1Char('p') && starts.size() >= 2)
-            stroke = starts.last() - 1;
-        int cls = strokeClass(m[stroke]);
-        // A last radical 刀, 力 or 方 counts its 折 (the 𠃌 before the final 丿), one ending in 戈
-        // or 戋 its 丿 (not the final dot).
-        const QChar key = code[starts.size() - 1];
-        const int lastRun = n - starts.last();
-        const bool foldEnds =
-            ((key == QLatin1Char('v') || key == QLatin1Char('l')) && lastRun == 2) ||
-            (key == QLatin1Char('y') && lastRun == 4);
-        if (stroke == n - 1 && foldEnds && strokeClass(m[n - 2]) == 5 && cls == 3)
-            cls = 5;
-        const bool geEnd = (key == QLatin1Char('a') || key == QLatin1Char('g')) && lastRun >= 4;
-        if (stroke == n - 1 && geEnd && strokeClass(m[n - 3]) == 5 && strokeClass(m[n - 2]) == 3 &&
-            cls == 4)
-            cls = 3;
-        return QString::fromLatin1(zones[cls - 1]).contains(last);
+        // When the character ends in a walk-around (辶 廴, key p) the letter is of the last
+        // radical inside it; a final 之, drawn like 辶, ends in its 捺, which the stroke data
+        // often draw flat.
+        const qsizetype r = starts.size() - 1;
+        if (code[r] == QLatin1Char('p') && r >= 1)
+            return identificationFits(m, last, starts[r], starts[r] - starts[r - 1], code[r - 1]) ||
+                   QStringLiteral("yui").contains(last);
+        return identificationFits(m, last, n, n - starts[r], code[r]);
     };
     const int lead = int(code.size()) - 1; // radicals named by the leading letters
     // Leading runs named by the code, then either the end (with an identification letter) or,
@@ -432,21 +438,26 @@ QStringList Segmenter::formsOf(const CharStrokes& strokes, const QList<int>& par
 
 std::optional<Split> Segmenter::split(const CharStrokes& strokes, const QString& code,
                                       const std::function<bool(const Split&)>& accept) const {
-    QList<Split> all = candidates(strokes, code);
-    if (accept)
-        all.removeIf([&](const Split& s) { return !accept(s); });
-    int fewest = std::numeric_limits<int>::max();
-    for (const Split& s : all)
-        fewest = std::min(fewest, s.radicals);
-    std::optional<Split> chosen;
-    for (const Split& s : all) {
-        if (s.radicals != fewest)
+    for (const bool apart : {false, true}) {
+        QList<Split> all = apart ? apartCandidates(strokes, code) : candidates(strokes, code);
+        if (accept)
+            all.removeIf([&](const Split& s) { return !accept(s); });
+        if (all.isEmpty())
             continue;
-        if (chosen)
-            return std::nullopt;
-        chosen = s;
+        int fewest = std::numeric_limits<int>::max();
+        for (const Split& s : all)
+            fewest = std::min(fewest, s.radicals);
+        std::optional<Split> chosen;
+        for (const Split& s : all) {
+            if (s.radicals != fewest)
+                continue;
+            if (chosen)
+                return std::nullopt;
+            chosen = s;
+        }
+        return chosen;
     }
-    return chosen;
+    return std::nullopt;
 }
 
 } // namespace datagen

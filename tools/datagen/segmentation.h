@@ -26,6 +26,9 @@ struct RadicalShape {
     QList<QList<QPointF>> medians;
     QList<QPainterPath> outlines; // the strokes themselves, in the same order
     int strokeCount = 0;          // the count the radical table gives the form
+    // For a form whose strokes are apart in its example: the example's strokes from the form's
+    // first to its last, so that the form is taken apart only round what it holds there.
+    QList<QList<QPointF>> span;
 };
 
 // How well strokes [first, first + n) of a character match a radical: true when every stroke
@@ -79,13 +82,27 @@ public:
                        const QList<QList<int>>& parts, int radicalCount) const;
     // Picture names of the forms of key whose shape the given strokes (0-based) have.
     QStringList formsOf(const CharStrokes& strokes, const QList<int>& part, QChar key) const;
-    // All part layouts that fit, before the fewest radicals are chosen (for diagnostics).
+    // All part layouts of consecutive runs that fit, before the fewest radicals are chosen.
     QList<Split> candidates(const CharStrokes& strokes, const QString& fullCode) const;
+    // Layouts where writing order takes a radical apart: one written round the next radicals and
+    // closed after them (囗 of 国, 匚 of 区, 戈 of 惑, 西 of 酉), or 戈's dot, written last but
+    // coded before its 丿 (成 is 厂 乙 乙 丿). Asked only when no run layout is accepted.
+    QList<Split> apartCandidates(const CharStrokes& strokes, const QString& fullCode) const;
 
 private:
     bool runFits(const QList<QList<QPointF>>& medians, int first, int count, QChar key) const;
+    bool strokesFit(const QList<QList<QPointF>>& medians, const QList<int>& strokes,
+                    QChar key) const;
+    // Fewest radicals strokes [first, end) can be cut into.
+    int fewestRadicals(const QList<QList<QPointF>>& medians, int first, int end) const;
     QList<RadicalShape> radicals_;
 };
+
+// Whether `letter` identifies a character whose last coded radical, of `key`, is strokes
+// [end - length, end): the class of its last stroke, a final 折 of 刀 力 方 and the 丿 of a final
+// 戈 or 戋 counting instead of the stroke after.
+bool identificationFits(const QList<QList<QPointF>>& medians, QChar letter, int end, int length,
+                        QChar key);
 
 // Identification letter for a last stroke class and structure (1 left-right, 2 top-bottom,
 // 3 other): the letter of zone `cls`, position `structure`.

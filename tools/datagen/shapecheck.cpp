@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <QRectF>
 #include <algorithm>
+#include <limits>
 #include <vector>
 
 namespace datagen {
@@ -93,6 +94,31 @@ QList<int> kindsOf(const QList<QList<QPointF>>& medians) {
 
 const QString kBasicKeys = QStringLiteral("ghtyn"); // 一 丨 丿 丶 乙: one kind each
 
+// Kinds of a radical against a form's. A short 撇 or 点 written on from the stroke before (the
+// dots of 衤, the first 丿 of 爪) begins with a flick that reads as 折, so the first stroke of a
+// two-stroke form may read as 折 in the place of a 撇 or 点; the geometry check still sees where it
+// lies.
+bool kindsFit(const QList<int>& form, const QList<int>& radical) {
+    if (sameKinds(form, radical))
+        return true;
+    return form.size() == 2 && radical.size() == 2 && radical[0] == 5 &&
+           (form[0] == 3 || form[0] == 4) && form[1] == radical[1];
+}
+
+// Whether the last of strokes [first, first + count) closes the frame they begin with: it lies
+// no lower than the end of the frame's left vertical, the second stroke. 酉's bottom stroke does;
+// the first stroke below a 覀 (栗 票) lies under the frame.
+bool closesFrame(const QList<QList<QPointF>>& medians, int first, int count) {
+    const QList<QPointF>& closing = medians[first + count - 1];
+    double y = 0;
+    for (const QPointF& p : closing)
+        y += p.y();
+    double frameBottom = std::numeric_limits<double>::lowest();
+    for (const QPointF& p : medians[first + 1])
+        frameBottom = std::max(frameBottom, p.y());
+    return !closing.isEmpty() && y / double(closing.size()) <= frameBottom;
+}
+
 } // namespace
 
 double strokeOverlap(const QList<QPainterPath>& a, const QList<QPainterPath>& b) {
@@ -134,7 +160,7 @@ ShapeVerdict ShapeChecker::checkRadical(const CharStrokes& strokes, const QList<
         if (f.key != key || f.strokeCount != part.size())
             continue;
         counted = true;
-        if (f.medians.size() != part.size() || !sameKinds(kindsOf(f.medians), kinds))
+        if (f.medians.size() != part.size() || !kindsFit(kindsOf(f.medians), kinds))
             continue;
         kinded = true;
         const double o = strokeOverlap(outlines, f.outlines);
@@ -160,7 +186,8 @@ ShapeVerdict ShapeChecker::checkSplit(const CharStrokes& strokes, const Split& s
     // look like 西, but the sixth is the inner 一.
     for (const RadicalShape& unit : units_)
         for (int first = 0; first + unit.medians.size() <= strokes.count(); ++first) {
-            if (!strokesMatch(strokes.medians, first, unit))
+            if (!strokesMatch(strokes.medians, first, unit) ||
+                !closesFrame(strokes.medians, first, int(unit.medians.size())))
                 continue;
             QList<int> cut;
             for (int s = first; s < first + unit.medians.size() - 1; ++s)
