@@ -43,8 +43,12 @@ CodeTables::CodeTables(const QString& folder, QStringList& unusable) {
               [&](QString word, QStringView code) { words_.insert(word, code.toString()); });
     readPairs(dir.filePath(QStringLiteral("strokes.tsv")), unusable,
               [&](QString c, QStringView lines) { strokes_.insert(c, lines.toString()); });
-    readPairs(dir.filePath(QStringLiteral("formexamples.tsv")), unusable,
-              [&](QString name, QStringView text) { formExamples_.insert(name, text.toString()); });
+    readPairs(
+        dir.filePath(QStringLiteral("formexamples.tsv")), unusable,
+        [&](QString name, QStringView cells) {
+            const QString text = cells.toString();
+            formExamples_.insert(name, {text.section(u'\t', 0, 0), text.section(u'\t', 1, 1)});
+        });
     readPairs(dir.filePath(QStringLiteral("splits.txt")), unusable,
               [&](QString c, QStringView rest) { splits_.insert(c, rest.toString()); });
 }

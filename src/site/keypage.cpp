@@ -98,8 +98,16 @@ QString formCharacters(SiteData& data, const RadicalRow& row) {
                                    "</figure>")
                         .arg(lookupAddress(c), esc(c), markedCode(record->code1.trimmed()),
                              esc(radicalCaption(row)));
-    return html.isEmpty() ? QStringLiteral("<p class=\"none\">暂无例字</p>")
-                          : QStringLiteral("<div class=\"tiles\">%1</div>").arg(html);
+    if (html.isEmpty())
+        return QStringLiteral("<p class=\"none\">暂无例字</p>");
+    QString twin;
+    for (const RadicalRow& other : data.radicals())
+        if (other.picture == data.tables().formTwin(row.picture))
+            twin = QStringLiteral("<p class=\"twin\">这个字形与“%1”写法相同，拆字数据分不出二者；"
+                                  "下面的例字是按五笔 86 编码手选的。</p>")
+                       .arg(esc(radicalCaption(other)));
+    const QString shown = QStringLiteral("<div class=\"tiles\">%1</div>").arg(html);
+    return twin.isEmpty() ? shown : QStringLiteral("<div>%1%2</div>").arg(twin, shown);
 }
 
 QString tiles(SiteData& data, const QList<Example>& examples, int cap,

@@ -46,6 +46,7 @@ figure img { width: 112px; height: 113px; max-width: 100%; object-fit: contain; 
 figcaption { font-size: .95em; }
 .form { display: grid; grid-template-columns: 9em 1fr; gap: .6em; align-items: start; margin: .8em 0; }
 .none { color: #777; }
+.twin { color: #555; font-size: .9em; margin: 0 0 .4em; }
 figcaption .note { display: block; color: #555; font-size: .85em; }
 .big { font-size: 5em; line-height: 1.1; }
 .chartkey { break-inside: avoid; page-break-inside: avoid; border: 2px solid var(--case); border-radius: .4em;

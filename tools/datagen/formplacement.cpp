@@ -8,12 +8,47 @@ namespace datagen {
 
 namespace {
 
+// Strokes (1-based, inclusive) standing in for a form whose glyph the stroke package lacks,
+// for placing only: as shapes of the splitter they would let it try splits it does not need.
+constexpr int kFoldClass = 5; // strokeClass() of a stroke that turns
+
+struct StandIn {
+    const char* form;
+    const char* character;
+    int first;
+    int last;
+};
+const StandIn kStandIns[] = {
+    {"㇏", "长", 4, 4}, // the 捺 of 长, 久 and 尺, longer than a dot
+    {"𠃌", "习", 1, 1}, // 横折钩, first stroke of 习 and 司
+    {"𠃊", "世", 5, 5}, // 竖折, last stroke of 世, first of 以
+    {"コ", "官", 5, 6}, // the frame open to the left in 官, 追 and 馆
+};
+
+// Forms drawn like another form of their key, so that no split can tell them apart:
+// characters chosen by hand from the code table, shown under the form with its twin named.
+struct Twin {
+    const char* form;
+    const char* twin;
+    const char* characters;
+};
+const Twin kTwins[] = {
+    {"⺲", "罒", "罢罪"}, // the net on top, drawn as 罒
+};
+
 QRectF boxOf(const QList<QList<QPointF>>& medians) {
     QRectF box;
     for (const QList<QPointF>& m : medians)
         for (const QPointF& p : m)
             box = box.isNull() ? QRectF(p, QSizeF(1, 1)) : box.united(QRectF(p, QSizeF(1, 1)));
     return box;
+}
+
+double lengthOf(const QList<QPointF>& line) {
+    double length = 0;
+    for (qsizetype i = 1; i < line.size(); ++i)
+        length += std::hypot(line[i].x() - line[i - 1].x(), line[i].y() - line[i - 1].y());
+    return std::max(length, 1.0);
 }
 
 QList<int> kinds(const QList<QList<QPointF>>& medians) {
@@ -24,9 +59,7 @@ QList<int> kinds(const QList<QList<QPointF>>& medians) {
 }
 
 QList<QPointF> resampled(const QList<QPointF>& line, int count) {
-    double length = 0;
-    for (qsizetype i = 1; i < line.size(); ++i)
-        length += std::hypot(line[i].x() - line[i - 1].x(), line[i].y() - line[i - 1].y());
+    const double length = lengthOf(line);
     QList<QPointF> out;
     for (int k = 0; k < count; ++k) {
         double want = length * k / (count - 1);
@@ -50,9 +83,14 @@ QList<QPointF> resampled(const QList<QPointF>& line, int count) {
 double distance(const QList<QList<QPointF>>& a, const QList<QList<QPointF>>& b) {
     const QRectF ba = boxOf(a);
     const QRectF bb = boxOf(b);
-    const double place = (std::abs(ba.left() - bb.left()) + std::abs(ba.right() - bb.right()) +
-                          std::abs(ba.top() - bb.top()) + std::abs(ba.bottom() - bb.bottom())) /
-                         kStrokeBox;
+    // A lone straight stroke is told by its length (a dot is short, a 捺 long): a glyph's place
+    // in its own square says nothing of where such a stroke stands in a character.
+    const bool lone = a.size() == 1 && strokeClass(a[0]) != kFoldClass;
+    const double place =
+        lone ? std::abs(std::log(lengthOf(a[0]) / lengthOf(b[0])))
+             : (std::abs(ba.left() - bb.left()) + std::abs(ba.right() - bb.right()) +
+                std::abs(ba.top() - bb.top()) + std::abs(ba.bottom() - bb.bottom())) /
+                   kStrokeBox;
     auto inBox = [](QPointF p, const QRectF& box) {
         return QPointF((p.x() - box.left()) / std::max(1.0, box.width()),
                        (p.y() - box.top()) / std::max(1.0, box.height()));
@@ -72,8 +110,27 @@ double distance(const QList<QList<QPointF>>& a, const QList<QList<QPointF>>& b) 
 
 } // namespace
 
-FormPlacer::FormPlacer(const std::vector<Radical>& table, QList<RadicalShape> shapes)
+FormPlacer::FormPlacer(const std::vector<Radical>& table, QList<RadicalShape> shapes,
+                       const StrokeData& strokeData)
     : shapes_(std::move(shapes)) {
+    for (const StandIn& standIn : kStandIns) {
+        const QString form = QString::fromUtf8(standIn.form);
+        const auto strokes = strokeData.load(QString::fromUtf8(standIn.character));
+        const auto row = std::find_if(table.cbegin(), table.cend(),
+                                      [&](const Radical& r) { return r.text == form; });
+        const bool shaped =
+            std::any_of(shapes_.cbegin(), shapes_.cend(), [&](const RadicalShape& s) {
+                return row != table.cend() && s.name == row->name;
+            });
+        if (!strokes || row == table.cend() || shaped || standIn.last > strokes->count())
+            continue;
+        shapes_.append({row->key.at(0),
+                        form,
+                        row->name,
+                        strokes->medians.mid(standIn.first - 1, standIn.last - standIn.first + 1),
+                        {},
+                        standIn.last - standIn.first + 1});
+    }
     for (const RadicalShape& s : shapes_) {
         if (s.name.isEmpty())
             continue;
@@ -146,6 +203,20 @@ bool FormPlacer::holds(const CharStrokes& strokes, const QString& code, const QS
             return true;
     }
     return false;
+}
+
+QList<HandExamples> FormPlacer::handExamples(const std::vector<Radical>& table) {
+    QList<HandExamples> out;
+    auto nameOf = [&](const char* text) {
+        for (const Radical& r : table)
+            if (r.text == QString::fromUtf8(text))
+                return r.name;
+        return QString();
+    };
+    for (const Twin& t : kTwins)
+        if (!nameOf(t.form).isEmpty() && !nameOf(t.twin).isEmpty())
+            out.append({nameOf(t.form), nameOf(t.twin), QString::fromUtf8(t.characters)});
+    return out;
 }
 
 QStringList FormPlacer::names() const {

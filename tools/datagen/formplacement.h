@@ -10,6 +10,13 @@
 
 namespace datagen {
 
+// Examples chosen by hand for a form the strokes cannot tell from its twin (picture names).
+struct HandExamples {
+    QString form;
+    QString twin;
+    QString characters;
+};
+
 // Which chart form of key a radical of a character is: the picture name, or empty when no form
 // fits. Decided in turn by
 //  1. the form taken from strokes of this very character (取自X: X is its example);
@@ -17,15 +24,19 @@ namespace datagen {
 //  3. of the forms that match (or, when none does, of those with the part's stroke kinds in
 //     order), the one whose place and proportions in its own character are nearest the part's:
 //     王旁 is narrow on the left, 青头 wide on top.
+// Single-stroke and frame forms whose glyph the stroke package lacks (㇏, 𠃌, 𠃊, コ) are
+// placed by strokes that stand in for them, taken from a character that holds them.
 class FormPlacer {
 public:
-    FormPlacer(const std::vector<Radical>& table, QList<RadicalShape> shapes);
+    FormPlacer(const std::vector<Radical>& table, QList<RadicalShape> shapes,
+               const StrokeData& strokeData);
 
     QString place(const CharStrokes& strokes, const QList<int>& part, QChar key) const;
     // Whether the character's first or last strokes have the form's shape, and its full code
     // names the form's key there.
     bool holds(const CharStrokes& strokes, const QString& code, const QString& name) const;
     QStringList names() const;
+    static QList<HandExamples> handExamples(const std::vector<Radical>& table);
 
 private:
     struct Form {
