@@ -10,7 +10,11 @@ namespace {
 
 // Strokes (1-based, inclusive) standing in for a form whose glyph the stroke package lacks,
 // for placing only: as shapes of the splitter they would let it try splits it does not need.
-constexpr int kFoldClass = 5; // strokeClass() of a stroke that turns
+constexpr int kFoldClass = 5;        // strokeClass() of a stroke that turns
+constexpr double kHookWeight = 0.25; // a hook against a plain end, as a mean point distance
+// Of three strokes or more, how much their box's edges in the square and its proportions count.
+constexpr double kEdgeWeight = 0.3;
+constexpr double kAspectWeight = 0.3;
 
 struct StandIn {
     const char* form;
@@ -51,6 +55,19 @@ double lengthOf(const QList<QPointF>& line) {
     return std::max(length, 1.0);
 }
 
+QList<QPointF> resampled(const QList<QPointF>& line, int count);
+
+// Whether a stroke ends in a hook, a short flick back up and to the left: 才 and 扌 against 十
+// and the left of 物, 朩 against 木.
+bool hooked(const QList<QPointF>& line) {
+    const QList<QPointF> pts = resampled(line, 21);
+    int h = int(pts.size()) - 1;
+    while (h > 10 && pts[h].y() < pts[h - 1].y() && pts[h].x() <= pts[h - 1].x() + 1)
+        --h;
+    const double share = lengthOf(pts.mid(h)) / lengthOf(pts);
+    return h < int(pts.size()) - 1 && share > 0.03 && share < 0.3;
+}
+
 QList<int> kinds(const QList<QList<QPointF>>& medians) {
     QList<int> out;
     for (const QList<QPointF>& m : medians)
@@ -86,11 +103,21 @@ double distance(const QList<QList<QPointF>>& a, const QList<QList<QPointF>>& b) 
     // A lone straight stroke is told by its length (a dot is short, a 捺 long): a glyph's place
     // in its own square says nothing of where such a stroke stands in a character.
     const bool lone = a.size() == 1 && strokeClass(a[0]) != kFoldClass;
+    // One or two strokes more, by where they lie in the square (⺊ of 点 against 卜); three or
+    // more by that and by their proportions, which a glyph drawn alone keeps: 王旁 is narrow,
+    // 青头 wide, 王 square, and 扌, 土旁 and 日旁 are narrow.
+    const double edges = (std::abs(ba.left() - bb.left()) + std::abs(ba.right() - bb.right()) +
+                          std::abs(ba.top() - bb.top()) + std::abs(ba.bottom() - bb.bottom())) /
+                         kStrokeBox;
+    auto aspect = [](const QRectF& box) {
+        constexpr double kPad = kStrokeBox / 16.0; // a lone vertical has no width
+        return (box.width() + kPad) / (box.height() + kPad);
+    };
     const double place =
         lone ? std::abs(std::log(lengthOf(a[0]) / lengthOf(b[0])))
-             : (std::abs(ba.left() - bb.left()) + std::abs(ba.right() - bb.right()) +
-                std::abs(ba.top() - bb.top()) + std::abs(ba.bottom() - bb.bottom())) /
-                   kStrokeBox;
+        : a.size() < 3
+            ? edges
+            : kEdgeWeight * edges + kAspectWeight * std::abs(std::log(aspect(ba) / aspect(bb)));
     auto inBox = [](QPointF p, const QRectF& box) {
         return QPointF((p.x() - box.left()) / std::max(1.0, box.width()),
                        (p.y() - box.top()) / std::max(1.0, box.height()));
@@ -104,6 +131,9 @@ double distance(const QList<QList<QPointF>>& a, const QList<QList<QPointF>>& b) 
             const QPointF d = inBox(pa[k], ba) - inBox(pb[k], bb);
             shape += std::hypot(d.x(), d.y());
         }
+        // Folds are told by where their corners lie; their hooks are too alike to count.
+        if (strokeClass(a[i]) != kFoldClass && hooked(a[i]) != hooked(b[i]))
+            shape += kSamples * kHookWeight;
     }
     return place + 2 * shape / (a.size() * kSamples);
 }
