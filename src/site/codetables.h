@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QHash>
 #include <QList>
 #include <QPoint>
@@ -34,7 +35,7 @@ public:
         return shortCodes_.value(character);
     }
     // The code of a word of two or more characters; empty when the table lacks it.
-    QString wordCode(const QString& word) const { return words_.value(word); }
+    QString wordCode(const QString& word) const;
     // The strokes of character in writing order, each a line of points on a 128 × 128 grid
     // (y pointing down); empty when the table lacks the character.
     QList<QList<QPoint>> strokesOf(const QString& character) const;
@@ -49,8 +50,8 @@ public:
 
 private:
     QHash<QString, QStringList> shortCodes_;
-    QHash<QString, QString> words_;
-    QHash<QString, QString> strokes_;
+    QByteArray words_; // the file's lines, after a '\n'
+    QHash<QString, QByteArray> strokes_;
     QHash<QString, std::pair<QString, QString>> formExamples_;
     QHash<QString, QString> splits_;
 };
