@@ -113,7 +113,11 @@ td.pair { white-space: nowrap; }
   a { color: inherit; text-decoration: none; }
   .keyboard { -webkit-print-color-adjust: exact; print-color-adjust: exact; }
   .cap, .z1, .z2, .z3, .z4, .z5 { -webkit-print-color-adjust: exact; print-color-adjust: exact; }
-  h2 { break-after: avoid; page-break-after: avoid; }
+  h2, h3 { break-after: avoid; page-break-after: avoid; }
+  /* The tutorial's tables: a character's pictures on one line, no row split. */
+  img.part { width: 12mm; height: 12mm; margin-right: .5mm; }
+  td:has(> img.part) { white-space: nowrap; }
+  tr { break-inside: avoid; }
   /* Key pages: small tiles, many to a row. */
   .form { grid-template-columns: 22mm 1fr; gap: 2mm; margin: 2mm 0; break-inside: avoid; }
   .form figure img, .tiles figure img { width: 13mm; height: 13mm; }
