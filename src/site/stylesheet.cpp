@@ -59,6 +59,7 @@ figcaption .note { display: block; color: #555; font-size: .85em; }
 .chartkey h3 { font-size: 1.4em; }
 td.big-cell { font-size: 2.4em; line-height: 1.2; }
 img.part { width: 84px; height: 85px; margin-right: .3em; }
+td:has(> img.part) { white-space: nowrap; } /* a character's pictures on one line */
 form input[type=text] { font: inherit; font-size: 1.3em; width: 6em; padding: .1em .3em; }
 form button { font: inherit; font-size: 1.1em; padding: .15em 1em; }
 ol li, ul li { margin: .3em 0; }
@@ -114,9 +115,8 @@ td.pair { white-space: nowrap; }
   .keyboard { -webkit-print-color-adjust: exact; print-color-adjust: exact; }
   .cap, .z1, .z2, .z3, .z4, .z5 { -webkit-print-color-adjust: exact; print-color-adjust: exact; }
   h2, h3 { break-after: avoid; page-break-after: avoid; }
-  /* The tutorial's tables: a character's pictures on one line, no row split. */
+  /* The tutorial's tables: small pictures, no row split. */
   img.part { width: 12mm; height: 12mm; margin-right: .5mm; }
-  td:has(> img.part) { white-space: nowrap; }
   tr { break-inside: avoid; }
   /* Key pages: small tiles, many to a row. */
   .form { grid-template-columns: 22mm 1fr; gap: 2mm; margin: 2mm 0; break-inside: avoid; }
