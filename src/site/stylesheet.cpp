@@ -60,6 +60,7 @@ figcaption .note { display: block; color: #555; font-size: .85em; }
 td.big-cell { font-size: 2.4em; line-height: 1.2; }
 img.part { width: 84px; height: 85px; margin-right: .3em; }
 td:has(> img.part) { white-space: nowrap; } /* a character's pictures on one line */
+.keyto { white-space: nowrap; }
 form input[type=text] { font: inherit; font-size: 1.3em; width: 6em; padding: .1em .3em; }
 form button { font: inherit; font-size: 1.1em; padding: .15em 1em; }
 ol li, ul li { margin: .3em 0; }
