@@ -22,8 +22,10 @@ struct HandExamples {
 //  1. the form taken from strokes of this very character (取自X: X is its example);
 //  2. the only form whose strokes match the part's in direction and layout;
 //  3. of the forms that match (or, when none does, of those with the part's stroke kinds in
-//     order), the one whose place and proportions in its own character are nearest the part's:
-//     王旁 is narrow on the left, 青头 wide on top.
+//     order), the nearest in shape: a lone straight stroke by its length (㇏ against 丶), one
+//     or two strokes by their place in the square (⺊ against 卜), three or more by their place
+//     and proportions (王旁 and 扌 are narrow, 青头 wide), and hooked strokes against plain
+//     ones (才 against 十).
 // Single-stroke and frame forms whose glyph the stroke package lacks (㇏, 𠃌, 𠃊, コ) are
 // placed by strokes that stand in for them, taken from a character that holds them.
 class FormPlacer {
