@@ -12,22 +12,28 @@ namespace {
 
 constexpr qint64 kMaxTableBytes = 8 * 1024 * 1024;
 
-// Calls take(first cell, second cell) for each line of two cells. A table that
-// cannot be read (only bounded regular files are) is named in unusable.
-template <typename Take> void readPairs(const QString& path, QStringList& unusable, Take take) {
-    const FileBytes read = readRegularFile(path, kMaxTableBytes);
-    if (!read.ok()) {
+// The bytes of a table; empty, and the file named in unusable, when it cannot be read (only
+// bounded regular files are).
+QByteArray readTable(const QString& path, QStringList& unusable) {
+    FileBytes read = readRegularFile(path, kMaxTableBytes);
+    if (!read.ok())
         unusable << fileMessage(path, read.reason);
-        return;
-    }
-    const QString text = QString::fromUtf8(read.bytes);
-    for (QStringView line : QStringView(text).split(u'\n')) {
-        line = line.trimmed();
-        if (line.isEmpty() || line.startsWith(u'#'))
+    return read.ok() ? std::move(read.bytes) : QByteArray();
+}
+
+// Calls take(first cell, the rest) for each line with a tab. Only the first cell is decoded
+// here: the rest stays bytes until a table needs it.
+template <typename Take> void forEachPair(const QByteArray& bytes, Take take) {
+    for (qsizetype at = 0; at < bytes.size();) {
+        qsizetype end = bytes.indexOf('\n', at);
+        end = end < 0 ? bytes.size() : end;
+        const QByteArrayView line = QByteArrayView(bytes).sliced(at, end - at).trimmed();
+        at = end + 1;
+        if (line.isEmpty() || line.startsWith('#'))
             continue;
-        const qsizetype tab = line.indexOf(u'\t');
+        const qsizetype tab = line.indexOf('\t');
         if (tab > 0)
-            take(line.first(tab).toString(), line.sliced(tab + 1));
+            take(QString::fromUtf8(line.first(tab)), line.sliced(tab + 1));
     }
 }
 
@@ -35,23 +41,46 @@ template <typename Take> void readPairs(const QString& path, QStringList& unusab
 
 CodeTables::CodeTables(const QString& folder, QStringList& unusable) {
     const QDir dir(folder);
-    readPairs(dir.filePath(QStringLiteral("shortcodes.tsv")), unusable,
-              [&](QString c, QStringView codes) {
-                  shortCodes_.insert(c, codes.toString().split(u' ', Qt::SkipEmptyParts));
-              });
-    readPairs(dir.filePath(QStringLiteral("words.tsv")), unusable,
-              [&](QString word, QStringView code) { words_.insert(word, code.toString()); });
-    readPairs(dir.filePath(QStringLiteral("strokes.tsv")), unusable,
-              [&](QString c, QStringView lines) { strokes_.insert(c, lines.toString()); });
-    readPairs(dir.filePath(QStringLiteral("formexamples.tsv")), unusable,
-              [&](QString name, QStringView text) { formExamples_.insert(name, text.toString()); });
-    readPairs(dir.filePath(QStringLiteral("splits.txt")), unusable,
-              [&](QString c, QStringView rest) { splits_.insert(c, rest.toString()); });
+    forEachPair(readTable(dir.filePath(QStringLiteral("shortcodes.tsv")), unusable),
+                [&](QString c, QByteArrayView codes) {
+                    shortCodes_.insert(c, QString::fromUtf8(codes).split(u' ', Qt::SkipEmptyParts));
+                });
+    // Looked up by a search of the bytes: a hash of 20,000 words took longer to build than all
+    // the rest of the site's data together, and words are looked up one query at a time.
+    words_ = readTable(dir.filePath(QStringLiteral("words.tsv")), unusable);
+    words_.prepend('\n');
+    const QByteArray strokes = readTable(dir.filePath(QStringLiteral("strokes.tsv")), unusable);
+    strokes_.reserve(strokes.count('\n'));
+    forEachPair(strokes,
+                [&](QString c, QByteArrayView lines) { strokes_.insert(c, lines.toByteArray()); });
+    forEachPair(
+        readTable(dir.filePath(QStringLiteral("formexamples.tsv")), unusable),
+        [&](QString name, QByteArrayView cells) {
+            const QString text = QString::fromUtf8(cells);
+            formExamples_.insert(name, {text.section(u'\t', 0, 0), text.section(u'\t', 1, 1)});
+        });
+    forEachPair(
+        readTable(dir.filePath(QStringLiteral("splits.txt")), unusable),
+        [&](QString c, QByteArrayView rest) { splits_.insert(c, QString::fromUtf8(rest)); });
+}
+
+QString CodeTables::wordCode(const QString& word) const {
+    if (word.isEmpty() || word.contains(u'\n') || word.contains(u'\t'))
+        return {};
+    const QByteArray key = '\n' + word.toUtf8() + '\t';
+    const qsizetype at = words_.indexOf(key);
+    if (at < 0)
+        return {};
+    const qsizetype from = at + key.size();
+    const qsizetype end = words_.indexOf('\n', from);
+    return QString::fromUtf8(
+               QByteArrayView(words_).sliced(from, (end < 0 ? words_.size() : end) - from))
+        .trimmed();
 }
 
 QList<QList<QPoint>> CodeTables::strokesOf(const QString& character) const {
     QList<QList<QPoint>> strokes;
-    const QString text = strokes_.value(character);
+    const QString text = QString::fromLatin1(strokes_.value(character));
     if (text.isEmpty())
         return strokes;
     for (QStringView line : QStringView(text).split(u';')) {

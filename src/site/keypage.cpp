@@ -98,8 +98,16 @@ QString formCharacters(SiteData& data, const RadicalRow& row) {
                                    "</figure>")
                         .arg(lookupAddress(c), esc(c), markedCode(record->code1.trimmed()),
                              esc(radicalCaption(row)));
-    return html.isEmpty() ? QStringLiteral("<p class=\"none\">暂无例字</p>")
-                          : QStringLiteral("<div class=\"tiles\">%1</div>").arg(html);
+    if (html.isEmpty())
+        return QStringLiteral("<p class=\"none\">暂无例字</p>");
+    QString twin;
+    for (const RadicalRow& other : data.radicals())
+        if (other.picture == data.tables().formTwin(row.picture))
+            twin = QStringLiteral("<p class=\"twin\">这个字形与“%1”写法相同，拆字数据分不出二者；"
+                                  "下面的例字是按五笔 86 编码手选的。</p>")
+                       .arg(esc(radicalCaption(other)));
+    const QString shown = QStringLiteral("<div class=\"tiles\">%1</div>").arg(html);
+    return twin.isEmpty() ? shown : QStringLiteral("<div>%1%2</div>").arg(twin, shown);
 }
 
 QString tiles(SiteData& data, const QList<Example>& examples, int cap,
@@ -126,13 +134,16 @@ QString radicalsWithExamples(SiteData& data, QChar key, int zone,
         QStringLiteral("<p>每个字根右边是含有它的例字（最多 %1 个，常用字在前）：黑色部分是这个"
                        "字根，编码中标红的字母就是它。点字可查看该字的全部编码。</p>")
             .arg(kExamplesPerForm);
+    QStringList forms;
+    for (const Example& example : examples)
+        forms << data.formOf(example);
     QSet<QString> placed;
     for (const RadicalRow* row : rows) {
         QList<Example> own;
-        for (const Example& example : examples)
-            if (data.formOf(example) == row->picture) {
-                own.append(example);
-                placed.insert(example.character);
+        for (qsizetype n = 0; n < examples.size(); ++n)
+            if (forms[n] == row->picture) {
+                own.append(examples[n]);
+                placed.insert(examples[n].character);
             }
         const QString shown = own.isEmpty()
                                   ? formCharacters(data, *row)
@@ -141,9 +152,9 @@ QString radicalsWithExamples(SiteData& data, QChar key, int zone,
             QStringLiteral("<div class=\"form\">%1%2</div>").arg(radicalFigure(*row, zone), shown);
     }
     QList<Example> others;
-    for (const Example& example : examples)
-        if (!placed.contains(example.character) && data.formOf(example).isEmpty())
-            others.append(example);
+    for (qsizetype n = 0; n < examples.size(); ++n)
+        if (!placed.contains(examples[n].character) && forms[n].isEmpty())
+            others.append(examples[n]);
     if (!others.isEmpty())
         body += QStringLiteral("<h2>其他例字（%1 个）</h2><p>这些字里落在 %2 "
                                "键上的字根（黑色部分）未归到上面的某一个字形。</p>%3")

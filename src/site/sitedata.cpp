@@ -14,6 +14,8 @@ namespace radiane::site {
 namespace {
 
 constexpr qint64 kMaxTableBytes = 1024 * 1024;
+// Records kept once read: every character of the database, and a bound against queries of others.
+constexpr qsizetype kMaxKeptRecords = 10000;
 
 // radicals.tsv: tab-separated, '#' starts a comment line. Columns: key, radical,
 // source, drawing, stroke count, picture name, note.
@@ -136,8 +138,10 @@ QList<Example> SiteData::examplesOf(QChar key) const {
     QList<Example> examples;
     QSet<QString> seen;
     for (const auto& [itemKey, example] : items_) {
+        if (itemKey != key)
+            continue;
         const QString id = example.character + formOf(example);
-        if (itemKey == key && !seen.contains(id)) {
+        if (!seen.contains(id)) {
             seen.insert(id);
             examples.append(example);
         }
@@ -163,9 +167,17 @@ QStringList SiteData::drilledCharacters() const {
 std::optional<lookup::CodeRecord> SiteData::codes(const QString& character) {
     if (!database_.isOpen() || character.isEmpty())
         return std::nullopt;
+    // A key page shows hundreds of characters, each a search of the file: each is searched once.
+    const auto kept = records_.constFind(character);
+    if (kept != records_.cend())
+        return *kept;
     // The record found, read again by its number: the search's last read is a bound.
     const lookup::FindResult result = database_.find(character);
-    return result.found ? database_.read(result.recordNo) : std::nullopt;
+    const std::optional<lookup::CodeRecord> record =
+        result.found ? database_.read(result.recordNo) : std::nullopt;
+    if (records_.size() < kMaxKeptRecords)
+        records_.insert(character, record);
+    return record;
 }
 
 bool SiteData::hasPicture(const QString& name) const {

@@ -79,6 +79,7 @@ private:
     QHash<QString, QString> forms_;        // character + part -> picture name
     QHash<QString, QString> pictureFiles_; // name -> file: radical pictures, drilled characters
     lookup::CodeDatabase database_;
+    QHash<QString, std::optional<lookup::CodeRecord>> records_; // by character, once searched
     CodeTables tables_;
 };
 

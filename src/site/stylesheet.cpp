@@ -46,6 +46,7 @@ figure img { width: 112px; height: 113px; max-width: 100%; object-fit: contain; 
 figcaption { font-size: .95em; }
 .form { display: grid; grid-template-columns: 9em 1fr; gap: .6em; align-items: start; margin: .8em 0; }
 .none { color: #777; }
+.twin { color: #555; font-size: .9em; margin: 0 0 .4em; }
 figcaption .note { display: block; color: #555; font-size: .85em; }
 .big { font-size: 5em; line-height: 1.1; }
 .chartkey { break-inside: avoid; page-break-inside: avoid; border: 2px solid var(--case); border-radius: .4em;
@@ -58,6 +59,8 @@ figcaption .note { display: block; color: #555; font-size: .85em; }
 .chartkey h3 { font-size: 1.4em; }
 td.big-cell { font-size: 2.4em; line-height: 1.2; }
 img.part { width: 84px; height: 85px; margin-right: .3em; }
+td:has(> img.part) { white-space: nowrap; } /* a character's pictures on one line */
+.keyto { white-space: nowrap; }
 form input[type=text] { font: inherit; font-size: 1.3em; width: 6em; padding: .1em .3em; }
 form button { font: inherit; font-size: 1.1em; padding: .15em 1em; }
 ol li, ul li { margin: .3em 0; }
@@ -112,7 +115,10 @@ td.pair { white-space: nowrap; }
   a { color: inherit; text-decoration: none; }
   .keyboard { -webkit-print-color-adjust: exact; print-color-adjust: exact; }
   .cap, .z1, .z2, .z3, .z4, .z5 { -webkit-print-color-adjust: exact; print-color-adjust: exact; }
-  h2 { break-after: avoid; page-break-after: avoid; }
+  h2, h3 { break-after: avoid; page-break-after: avoid; }
+  /* The tutorial's tables: small pictures, no row split. */
+  img.part { width: 12mm; height: 12mm; margin-right: .5mm; }
+  tr { break-inside: avoid; }
   /* Key pages: small tiles, many to a row. */
   .form { grid-template-columns: 22mm 1fr; gap: 2mm; margin: 2mm 0; break-inside: avoid; }
   .form figure img, .tiles figure img { width: 13mm; height: 13mm; }

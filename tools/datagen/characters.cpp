@@ -338,7 +338,7 @@ DATAGEN_COMMAND(characters, "characters",
     writeFile(data.filePath(QStringLiteral("zg2.txt")), *listBytes);
 
     // The form of the key each item paints.
-    const FormPlacer placer(radicalTable, shapes);
+    const FormPlacer placer(radicalTable, shapes, strokeData);
     QString forms;
     int knownForms = 0;
     for (const Item& i : items) {
@@ -361,7 +361,8 @@ DATAGEN_COMMAND(characters, "characters",
     for (const Radical& r : radicalTable)
         if (isGb2312Hanzi(r.text) && table.find(r.text))
             painted.insert(r.name);
-    QString formExamples = QStringLiteral("# picture name, characters holding the form\n");
+    QString formExamples = QStringLiteral(
+        "# picture name, characters holding the form[, the form it is drawn like]\n");
     int unpainted = 0;
     for (const QString& name : placer.names()) {
         if (painted.contains(name))
@@ -379,6 +380,10 @@ DATAGEN_COMMAND(characters, "characters",
         if (!found.isEmpty())
             formExamples += name + QLatin1Char('\t') + found.join(QString()) + QLatin1Char('\n');
     }
+    // Then forms drawn like another one, with characters chosen by hand and that twin.
+    for (const HandExamples& hand : FormPlacer::handExamples(radicalTable))
+        if (!painted.contains(hand.form))
+            formExamples += hand.form + u'\t' + hand.characters + u'\t' + hand.twin + u'\n';
     writeFile(data.filePath(QStringLiteral("formexamples.tsv")), formExamples.toUtf8());
 
     // Character pictures have one-character names; radical pictures have three. Remove the

@@ -8,12 +8,64 @@ namespace datagen {
 
 namespace {
 
+// Strokes (1-based, inclusive) standing in for a form whose glyph the stroke package lacks,
+// for placing only: as shapes of the splitter they would let it try splits it does not need.
+constexpr int kFoldClass = 5;        // strokeClass() of a stroke that turns
+constexpr double kHookWeight = 0.25; // a hook against a plain end, as a mean point distance
+// Of three strokes or more, how much their box's edges in the square and its proportions count.
+constexpr double kEdgeWeight = 0.3;
+constexpr double kAspectWeight = 0.3;
+
+struct StandIn {
+    const char* form;
+    const char* character;
+    int first;
+    int last;
+};
+const StandIn kStandIns[] = {
+    {"㇏", "长", 4, 4}, // the 捺 of 长, 久 and 尺, longer than a dot
+    {"𠃌", "习", 1, 1}, // 横折钩, first stroke of 习 and 司
+    {"𠃊", "世", 5, 5}, // 竖折, last stroke of 世, first of 以
+    {"コ", "官", 5, 6}, // the frame open to the left in 官, 追 and 馆
+};
+
+// Forms drawn like another form of their key, so that no split can tell them apart:
+// characters chosen by hand from the code table, shown under the form with its twin named.
+struct Twin {
+    const char* form;
+    const char* twin;
+    const char* characters;
+};
+const Twin kTwins[] = {
+    {"⺲", "罒", "罢罪"}, // the net on top, drawn as 罒
+};
+
 QRectF boxOf(const QList<QList<QPointF>>& medians) {
     QRectF box;
     for (const QList<QPointF>& m : medians)
         for (const QPointF& p : m)
             box = box.isNull() ? QRectF(p, QSizeF(1, 1)) : box.united(QRectF(p, QSizeF(1, 1)));
     return box;
+}
+
+double lengthOf(const QList<QPointF>& line) {
+    double length = 0;
+    for (qsizetype i = 1; i < line.size(); ++i)
+        length += std::hypot(line[i].x() - line[i - 1].x(), line[i].y() - line[i - 1].y());
+    return std::max(length, 1.0);
+}
+
+QList<QPointF> resampled(const QList<QPointF>& line, int count);
+
+// Whether a stroke ends in a hook, a short flick back up and to the left: 才 and 扌 against 十
+// and the left of 物, 朩 against 木.
+bool hooked(const QList<QPointF>& line) {
+    const QList<QPointF> pts = resampled(line, 21);
+    int h = int(pts.size()) - 1;
+    while (h > 10 && pts[h].y() < pts[h - 1].y() && pts[h].x() <= pts[h - 1].x() + 1)
+        --h;
+    const double share = lengthOf(pts.mid(h)) / lengthOf(pts);
+    return h < int(pts.size()) - 1 && share > 0.03 && share < 0.3;
 }
 
 QList<int> kinds(const QList<QList<QPointF>>& medians) {
@@ -24,9 +76,7 @@ QList<int> kinds(const QList<QList<QPointF>>& medians) {
 }
 
 QList<QPointF> resampled(const QList<QPointF>& line, int count) {
-    double length = 0;
-    for (qsizetype i = 1; i < line.size(); ++i)
-        length += std::hypot(line[i].x() - line[i - 1].x(), line[i].y() - line[i - 1].y());
+    const double length = lengthOf(line);
     QList<QPointF> out;
     for (int k = 0; k < count; ++k) {
         double want = length * k / (count - 1);
@@ -50,9 +100,24 @@ QList<QPointF> resampled(const QList<QPointF>& line, int count) {
 double distance(const QList<QList<QPointF>>& a, const QList<QList<QPointF>>& b) {
     const QRectF ba = boxOf(a);
     const QRectF bb = boxOf(b);
-    const double place = (std::abs(ba.left() - bb.left()) + std::abs(ba.right() - bb.right()) +
+    // A lone straight stroke is told by its length (a dot is short, a 捺 long): a glyph's place
+    // in its own square says nothing of where such a stroke stands in a character.
+    const bool lone = a.size() == 1 && strokeClass(a[0]) != kFoldClass;
+    // One or two strokes more, by where they lie in the square (⺊ of 点 against 卜); three or
+    // more by that and by their proportions, which a glyph drawn alone keeps: 王旁 is narrow,
+    // 青头 wide, 王 square, and 扌, 土旁 and 日旁 are narrow.
+    const double edges = (std::abs(ba.left() - bb.left()) + std::abs(ba.right() - bb.right()) +
                           std::abs(ba.top() - bb.top()) + std::abs(ba.bottom() - bb.bottom())) /
                          kStrokeBox;
+    auto aspect = [](const QRectF& box) {
+        constexpr double kPad = kStrokeBox / 16.0; // a lone vertical has no width
+        return (box.width() + kPad) / (box.height() + kPad);
+    };
+    const double place =
+        lone ? std::abs(std::log(lengthOf(a[0]) / lengthOf(b[0])))
+        : a.size() < 3
+            ? edges
+            : kEdgeWeight * edges + kAspectWeight * std::abs(std::log(aspect(ba) / aspect(bb)));
     auto inBox = [](QPointF p, const QRectF& box) {
         return QPointF((p.x() - box.left()) / std::max(1.0, box.width()),
                        (p.y() - box.top()) / std::max(1.0, box.height()));
@@ -66,14 +131,36 @@ double distance(const QList<QList<QPointF>>& a, const QList<QList<QPointF>>& b) 
             const QPointF d = inBox(pa[k], ba) - inBox(pb[k], bb);
             shape += std::hypot(d.x(), d.y());
         }
+        // Folds are told by where their corners lie; their hooks are too alike to count.
+        if (strokeClass(a[i]) != kFoldClass && hooked(a[i]) != hooked(b[i]))
+            shape += kSamples * kHookWeight;
     }
     return place + 2 * shape / (a.size() * kSamples);
 }
 
 } // namespace
 
-FormPlacer::FormPlacer(const std::vector<Radical>& table, QList<RadicalShape> shapes)
+FormPlacer::FormPlacer(const std::vector<Radical>& table, QList<RadicalShape> shapes,
+                       const StrokeData& strokeData)
     : shapes_(std::move(shapes)) {
+    for (const StandIn& standIn : kStandIns) {
+        const QString form = QString::fromUtf8(standIn.form);
+        const auto strokes = strokeData.load(QString::fromUtf8(standIn.character));
+        const auto row = std::find_if(table.cbegin(), table.cend(),
+                                      [&](const Radical& r) { return r.text == form; });
+        const bool shaped =
+            std::any_of(shapes_.cbegin(), shapes_.cend(), [&](const RadicalShape& s) {
+                return row != table.cend() && s.name == row->name;
+            });
+        if (!strokes || row == table.cend() || shaped || standIn.last > strokes->count())
+            continue;
+        shapes_.append({row->key.at(0),
+                        form,
+                        row->name,
+                        strokes->medians.mid(standIn.first - 1, standIn.last - standIn.first + 1),
+                        {},
+                        standIn.last - standIn.first + 1});
+    }
     for (const RadicalShape& s : shapes_) {
         if (s.name.isEmpty())
             continue;
@@ -146,6 +233,20 @@ bool FormPlacer::holds(const CharStrokes& strokes, const QString& code, const QS
             return true;
     }
     return false;
+}
+
+QList<HandExamples> FormPlacer::handExamples(const std::vector<Radical>& table) {
+    QList<HandExamples> out;
+    auto nameOf = [&](const char* text) {
+        for (const Radical& r : table)
+            if (r.text == QString::fromUtf8(text))
+                return r.name;
+        return QString();
+    };
+    for (const Twin& t : kTwins)
+        if (!nameOf(t.form).isEmpty() && !nameOf(t.twin).isEmpty())
+            out.append({nameOf(t.form), nameOf(t.twin), QString::fromUtf8(t.characters)});
+    return out;
 }
 
 QStringList FormPlacer::names() const {

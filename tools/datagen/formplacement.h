@@ -10,22 +10,35 @@
 
 namespace datagen {
 
+// Examples chosen by hand for a form the strokes cannot tell from its twin (picture names).
+struct HandExamples {
+    QString form;
+    QString twin;
+    QString characters;
+};
+
 // Which chart form of key a radical of a character is: the picture name, or empty when no form
 // fits. Decided in turn by
 //  1. the form taken from strokes of this very character (取自X: X is its example);
 //  2. the only form whose strokes match the part's in direction and layout;
 //  3. of the forms that match (or, when none does, of those with the part's stroke kinds in
-//     order), the one whose place and proportions in its own character are nearest the part's:
-//     王旁 is narrow on the left, 青头 wide on top.
+//     order), the nearest in shape: a lone straight stroke by its length (㇏ against 丶), one
+//     or two strokes by their place in the square (⺊ against 卜), three or more by their place
+//     and proportions (王旁 and 扌 are narrow, 青头 wide), and hooked strokes against plain
+//     ones (才 against 十).
+// Single-stroke and frame forms whose glyph the stroke package lacks (㇏, 𠃌, 𠃊, コ) are
+// placed by strokes that stand in for them, taken from a character that holds them.
 class FormPlacer {
 public:
-    FormPlacer(const std::vector<Radical>& table, QList<RadicalShape> shapes);
+    FormPlacer(const std::vector<Radical>& table, QList<RadicalShape> shapes,
+               const StrokeData& strokeData);
 
     QString place(const CharStrokes& strokes, const QList<int>& part, QChar key) const;
     // Whether the character's first or last strokes have the form's shape, and its full code
     // names the form's key there.
     bool holds(const CharStrokes& strokes, const QString& code, const QString& name) const;
     QStringList names() const;
+    static QList<HandExamples> handExamples(const std::vector<Radical>& table);
 
 private:
     struct Form {
