@@ -159,7 +159,8 @@ FormPlacer::FormPlacer(const std::vector<Radical>& table, QList<RadicalShape> sh
                         row->name,
                         strokes->medians.mid(standIn.first - 1, standIn.last - standIn.first + 1),
                         {},
-                        standIn.last - standIn.first + 1});
+                        standIn.last - standIn.first + 1,
+                        {}});
     }
     for (const RadicalShape& s : shapes_) {
         if (s.name.isEmpty())
