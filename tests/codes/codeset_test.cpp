@@ -37,8 +37,8 @@ TEST_F(ShippedData, LevelsFollowTheFrequencyOrder) {
                 text += item->character;
         return text;
     };
-    // 一 工 上 人 我 了 are radicals themselves or have no checked decomposition yet.
-    EXPECT_EQ(first(Level::OneKey, 25), QStringLiteral("的为中在有是不和要发这主以地同国经产民"));
+    // 一 工 上 人 了 are radicals themselves.
+    EXPECT_EQ(first(Level::OneKey, 25), QStringLiteral("的为中在我有是不和要发这主以地同国经产民"));
     EXPECT_EQ(first(Level::TwoKeys, 5).size(), 5);
     EXPECT_GE(set.items().size(), 1500u);
 }

@@ -255,12 +255,24 @@ std::optional<HandSplit> handSplit(const QString& character) {
         h.character = character;
         h.code = QString::fromLatin1(row.code);
         h.radicalCount = row.radicalCount;
-        for (const QString& part :
-             QString::fromLatin1(row.parts).split(QLatin1Char('|'), Qt::SkipEmptyParts))
-            h.parts.append(strokes(part));
+        h.parts = parseHandParts(QString::fromLatin1(row.parts));
         return h;
     }
     return std::nullopt;
+}
+
+QStringList handSplitCharacters() {
+    QStringList out;
+    for (const Row& row : kRows)
+        out.append(QString::fromUtf8(row.character));
+    return out;
+}
+
+QList<QList<int>> parseHandParts(const QString& text) {
+    QList<QList<int>> parts;
+    for (const QString& part : text.split(QLatin1Char('|'), Qt::SkipEmptyParts))
+        parts.append(strokes(part));
+    return parts;
 }
 
 } // namespace datagen
