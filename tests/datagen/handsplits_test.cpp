@@ -40,10 +40,10 @@ protected:
                      QStringLiteral("/tools/datagen/node_modules/hanzi-writer-data");
         strokes_ = new StrokeData(folder);
         if (strokes_->isValid())
-            segmenter_ = new Segmenter(handSplitShapes(
-                loadRadicalTable(radiane::test::sourceDir() +
-                                 QStringLiteral("/tools/datagen/radicals.tsv")),
-                *strokes_));
+            segmenter_ = new Segmenter(
+                handSplitShapes(loadRadicalTable(radiane::test::sourceDir() +
+                                                 QStringLiteral("/tools/datagen/radicals.tsv")),
+                                *strokes_));
     }
     static void TearDownTestSuite() {
         delete segmenter_;

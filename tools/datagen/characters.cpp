@@ -152,7 +152,11 @@ void writeSheet(const QString& path, const QList<Item>& items,
 
 // Review sheet of whole characters at twice the size, each part in a colour of its own (parts 1-4:
 // red, green, blue, orange); strokes of no part stay grey.
-void writePartsSheet(const QString& path, const QList<const Drilled*>& characters) {
+struct Labelled {
+    QString label;
+    CharPicture picture; // drawn at twice the size
+};
+void writePartsSheet(const QString& path, const QList<Labelled>& characters) {
     const int cols = 8;
     const int cellW = 2 * kPictureWidth + 8, cellH = 2 * kPictureHeight + 20;
     const int n = int(characters.size());
@@ -164,16 +168,16 @@ void writePartsSheet(const QString& path, const QList<const Drilled*>& character
     p.setFont(font);
     const QRgb colours[4] = {qRgb(220, 0, 0), qRgb(0, 150, 0), qRgb(0, 0, 230), qRgb(240, 140, 0)};
     for (int i = 0; i < n; ++i) {
-        const Drilled* d = characters[i];
-        QImage img = d->picture2x.image.convertToFormat(QImage::Format_RGB32);
+        const CharPicture& picture = characters[i].picture;
+        QImage img = picture.image.convertToFormat(QImage::Format_RGB32);
         for (int part = 0; part < 4; ++part)
-            for (const QPoint& seed : d->picture2x.seeds[part])
+            for (const QPoint& seed : picture.seeds[part])
                 floodFill4(img, seed, colours[part]);
         const int x = (i % cols) * cellW, y = (i / cols) * cellH;
         p.drawImage(x + 4, y, img);
         p.setPen(Qt::blue);
         p.drawText(QRect(x, y + 2 * kPictureHeight, cellW, 20), Qt::AlignCenter,
-                   d->character + QLatin1Char(' ') + d->code);
+                   characters[i].label);
     }
     p.end();
     sheet.save(path);
@@ -468,11 +472,15 @@ DATAGEN_COMMAND(characters, "characters",
                     special.append(i);
         writeSheet(QDir(review).filePath(QStringLiteral("characters-enclosures.png")), special,
                    byChar, 400);
-        // Every character split by hand, most frequent first.
-        QList<const Drilled*> byHand;
-        for (const Drilled& d : drilled)
-            if (handSplit(d.character))
-                byHand.append(&d);
+        // Every character split by hand, drilled or not, most frequent first.
+        QList<Labelled> byHand;
+        for (const Checked& k : checked)
+            if (handSplit(k.character))
+                if (const auto picture = drawCharacter(*strokeData.load(k.character), k.split, 2))
+                    byHand.append(
+                        {k.character + QLatin1Char(' ') + k.code +
+                             (byChar.contains(k.character) ? QString() : QStringLiteral(" *")),
+                         *picture});
         writePartsSheet(QDir(review).filePath(QStringLiteral("characters-hand.png")), byHand);
     }
 

@@ -69,6 +69,7 @@ const ApartForm kHandSplitForms[] = {
     {'w', "人", "替", {3, 4}},       // 人 of a squeezed 夫
     {'w', "人", "领", {1, 2}},       // 人 of 令 as a left side
     {'w', "𠆢", "舒", {1, 2}},       // 𠆢 of 舍 as a left side
+    {'r', "扌", "娥", {5, 6, 7}},    // 扌 of 我 as a right side
     {'f', "二", "票", {7, 8}},       // 二 of 示 as a bottom, its first 横 short
 };
 
