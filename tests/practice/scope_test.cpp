@@ -85,7 +85,7 @@ const PoolCase kPools[] = {
      {QStringLiteral("k"), Content::Radicals},
      "radicals.tsv",
      "k02 k03 k01"},
-    {"CharactersInListOrder", {QStringLiteral("a"), Content::Characters}, nullptr, "期1 花1 并2"},
+    {"CharactersInListOrder", {QStringLiteral("a"), Content::Characters}, nullptr, "开2 并2 空3"},
     {"RadicalsListMissing", {QStringLiteral("g"), Content::Both}, "zg.txt", "zg.txt"},
     {"CharactersListMissing", {QStringLiteral("g"), Content::Characters}, "zg2.txt", "zg2.txt"},
 };

@@ -151,6 +151,39 @@ void writeSheet(const QString& path, const QList<Item>& items,
     sheet.save(path);
 }
 
+// Review sheet of whole characters at twice the size, each part in a colour of its own (parts 1-4:
+// red, green, blue, orange); strokes of no part stay grey.
+struct Labelled {
+    QString label;
+    CharPicture picture; // drawn at twice the size
+};
+void writePartsSheet(const QString& path, const QList<Labelled>& characters) {
+    const int cols = 8;
+    const int cellW = 2 * kPictureWidth + 8, cellH = 2 * kPictureHeight + 20;
+    const int n = int(characters.size());
+    QImage sheet(cols * cellW, std::max(1, (n + cols - 1) / cols) * cellH, QImage::Format_RGB32);
+    sheet.fill(Qt::white);
+    QPainter p(&sheet);
+    QFont font(QStringLiteral("Noto Sans CJK SC"));
+    font.setPixelSize(14);
+    p.setFont(font);
+    const QRgb colours[4] = {qRgb(220, 0, 0), qRgb(0, 150, 0), qRgb(0, 0, 230), qRgb(240, 140, 0)};
+    for (int i = 0; i < n; ++i) {
+        const CharPicture& picture = characters[i].picture;
+        QImage img = picture.image.convertToFormat(QImage::Format_RGB32);
+        for (int part = 0; part < 4; ++part)
+            for (const QPoint& seed : picture.seeds[part])
+                floodFill4(img, seed, colours[part]);
+        const int x = (i % cols) * cellW, y = (i / cols) * cellH;
+        p.drawImage(x + 4, y, img);
+        p.setPen(Qt::blue);
+        p.drawText(QRect(x, y + 2 * kPictureHeight, cellW, 20), Qt::AlignCenter,
+                   characters[i].label);
+    }
+    p.end();
+    sheet.save(path);
+}
+
 } // namespace
 
 } // namespace datagen
@@ -177,10 +210,14 @@ DATAGEN_COMMAND(characters, "characters",
     const QList<RadicalShape> shapes = radicalShapes(radicalTable, strokeData);
     const QSet<QString> radicalTexts = radicalCharacters(radicalTable);
     const Segmenter segmenter(shapes);
+    // Hand-made splits are checked, and their parts named, with the forms seen only in them too.
+    const QList<RadicalShape> handShapes = handSplitShapes(radicalTable, strokeData);
+    const Segmenter handSegmenter(handShapes);
 
     // Checked splits of the most frequent characters: the one split that fits and passes the
     // shape checks; the first kWantedCharacters that draw are drilled.
     const ShapeChecker checker(shapes, closedUnits(strokeData));
+    const ShapeChecker handChecker(handShapes, closedUnits(strokeData));
     std::map<QString, int> rejected;
     std::map<ShapeCheck, int> caught;     // unchecked choices each check rejected
     std::map<QString, int> caughtOutcome; // what became of those characters
@@ -238,7 +275,7 @@ DATAGEN_COMMAND(characters, "characters",
             s.explicitParts = hand->parts;
             // It answers for the shape checks: it was checked by eye on a contact sheet.
             if (hand->code != code ||
-                !segmenter.checkExplicit(*strokes, code, hand->parts, hand->radicalCount)) {
+                !handSegmenter.checkExplicit(*strokes, code, hand->parts, hand->radicalCount)) {
                 ++rejected[hand->parts.isEmpty() ? "refused by hand"
                                                  : "hand-made split does not fit"];
                 continue;
@@ -339,12 +376,14 @@ DATAGEN_COMMAND(characters, "characters",
 
     // The form of the key each item paints.
     const FormPlacer placer(radicalTable, shapes, strokeData);
+    const FormPlacer handPlacer(radicalTable, handShapes, strokeData);
     QString forms;
     int knownForms = 0;
     for (const Item& i : items) {
         const Drilled* d = byChar.value(i.character);
         const QString name =
-            placer.place(*strokeData.load(i.character), partStrokes(d->split, i.part), i.key);
+            (handSplit(i.character) ? handPlacer : placer)
+                .place(*strokeData.load(i.character), partStrokes(d->split, i.part), i.key);
         if (name.isEmpty())
             continue;
         forms += i.character + QLatin1Char('\t') + QString::number(i.part) + QLatin1Char('\t') +
@@ -433,7 +472,8 @@ DATAGEN_COMMAND(characters, "characters",
                 continue;
             parts.append(strokeRanges(strokesOfPart));
             forms.append(
-                checker.checkRadical(*strokeData.load(k.character), strokesOfPart, k.code[part - 1])
+                (handSplit(k.character) ? handChecker : checker)
+                    .checkRadical(*strokeData.load(k.character), strokesOfPart, k.code[part - 1])
                     .form);
         }
         splits += k.character + QLatin1Char('\t') + k.code + QLatin1Char('\t') +
@@ -469,6 +509,16 @@ DATAGEN_COMMAND(characters, "characters",
                     special.append(i);
         writeSheet(QDir(review).filePath(QStringLiteral("characters-enclosures.png")), special,
                    byChar, 400);
+        // Every character split by hand, drilled or not, most frequent first.
+        QList<Labelled> byHand;
+        for (const Checked& k : checked)
+            if (handSplit(k.character))
+                if (const auto picture = drawCharacter(*strokeData.load(k.character), k.split, 2))
+                    byHand.append(
+                        {k.character + QLatin1Char(' ') + k.code +
+                             (byChar.contains(k.character) ? QString() : QStringLiteral(" *")),
+                         *picture});
+        writePartsSheet(QDir(review).filePath(QStringLiteral("characters-hand.png")), byHand);
     }
 
     // Report.
@@ -535,6 +585,7 @@ DATAGEN_COMMAND(split, "split",
     const StrokeData strokeData;
     const QList<RadicalShape> shapes = radicalShapes(loadRadicalTable(args[0]), strokeData);
     const Segmenter segmenter(shapes);
+    const Segmenter handSegmenter(handSplitShapes(loadRadicalTable(args[0]), strokeData));
     const ShapeChecker checker(shapes, closedUnits(strokeData));
     const bool verbose = qEnvironmentVariableIsSet("DATAGEN_VERBOSE");
     for (const QString& arg : args.mid(1))
@@ -569,7 +620,11 @@ DATAGEN_COMMAND(split, "split",
                 chosen = Split{};
                 chosen->strokeCount = strokes->count();
                 chosen->explicitParts = hand->parts;
-                out << " hand";
+                out << (hand->code == codes->full &&
+                                handSegmenter.checkExplicit(*strokes, codes->full, hand->parts,
+                                                            hand->radicalCount)
+                            ? " hand"
+                            : " hand (does not fit)");
             }
             if (chosen) {
                 const ShapeVerdict v = checker.checkSplit(*strokes, *chosen, codes->full);

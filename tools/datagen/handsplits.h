@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 namespace datagen {
@@ -17,5 +18,9 @@ struct HandSplit {
 };
 
 std::optional<HandSplit> handSplit(const QString& character);
+// Every character of the table, in table order.
+QStringList handSplitCharacters();
+// Parts written as in the table, strokes 1-based ("1-5,7|6|8-10"), as 0-based stroke lists.
+QList<QList<int>> parseHandParts(const QString& text);
 
 } // namespace datagen

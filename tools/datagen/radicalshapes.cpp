@@ -58,6 +58,48 @@ const ApartForm kApartForms[] = {
     {'f', "⻗", "雷", {1, 2, 3, 4, 5, 6, 7, 8}}, // 雨 as a top with flat dots (雷 露 霄)
 };
 
+// Forms as they stand in characters split by hand, too far from the chart's glyph (or, for 兆,
+// apart) for the matching: they check those splits and name their parts, and the matching never
+// sees them, so no automatic split changes.
+const ApartForm kHandSplitForms[] = {
+    {'i', "氺", "兆", {2, 3, 5, 6}},  // the four dots of 兆, either side of its 儿
+    {'c', "又", "树", {5, 6}},        // 又 squeezed between two sides, its 捺 a dot
+    {'j', "日", "象", {3, 4, 5}},     // the middle of 象, closed by the first stroke below
+    {'x', "匕", "龙", {3, 4, 5}},     // 龙 after 𠂇: 乚 丿 and the dot
+    {'e', "𧘇", "派", {6, 7, 8, 9}},  // 𧘇 narrowed under 𠂆, in 派 and 旅
+    {'x', "母", "互", {2, 3}},        // 母无心 flattened between two 一
+    {'g', "王", "盖", {3, 4, 5, 6}},  // 王 under 丷, its 丨 written last
+    {'d', "三", "段", {3, 4, 5}},     // 三 against a 丨, its last stroke rising
+    {'w', "人", "替", {3, 4}},        // 人 of a squeezed 夫
+    {'w', "人", "领", {1, 2}},        // 人 of 令 as a left side
+    {'w', "𠆢", "舒", {1, 2}},        // 𠆢 of 舍 as a left side
+    {'r', "扌", "娥", {5, 6, 7}},     // 扌 of 我 as a right side
+    {'u', "六", "衮", {1, 2, 3, 4}},  // 六 of 衮, the dot of its 八 before the 丿
+    {'u', "䒑", "圈", {3, 4, 5}},     // 䒑 narrowed inside 囗
+    {'o', "业", "兼", {7, 8, 9, 10}}, // 业头 under 彐, its 丿 before the dot
+    {'f', "二", "票", {7, 8}},        // 二 of 示 as a bottom, its first 横 short
+};
+
+RadicalShape apartShape(const ApartForm& f, const std::vector<Radical>& table,
+                        const CharStrokes& ch) {
+    RadicalShape s;
+    s.key = QLatin1Char(f.key);
+    s.text = QString::fromUtf8(f.text);
+    for (const Radical& r : table)
+        if (r.key == QString(s.key) && r.text == s.text)
+            s.name = r.name;
+    for (const int stroke : f.strokes)
+        if (stroke >= 1 && stroke <= ch.count()) {
+            s.medians.append(ch.medians[stroke - 1]);
+            s.outlines.append(ch.strokes[stroke - 1]);
+        }
+    s.strokeCount = int(s.medians.size());
+    const auto [low, high] = std::minmax(f.strokes);
+    if (high - low + 1 > qsizetype(f.strokes.size()))
+        s.span = ch.medians.mid(low - 1, high - low + 1);
+    return s;
+}
+
 } // namespace
 
 QList<RadicalShape> radicalShapes(const std::vector<Radical>& table, const StrokeData& strokes) {
@@ -95,27 +137,17 @@ QList<RadicalShape> radicalShapes(const std::vector<Radical>& table, const Strok
         s.strokeCount = r.strokeCount;
         out.append(s);
     }
-    for (const ApartForm& f : kApartForms) {
-        const auto ch = strokes.load(QString::fromUtf8(f.character));
-        if (!ch)
-            continue;
-        RadicalShape s;
-        s.key = QLatin1Char(f.key);
-        s.text = QString::fromUtf8(f.text);
-        for (const Radical& r : table)
-            if (r.key == QString(s.key) && r.text == s.text)
-                s.name = r.name;
-        for (const int stroke : f.strokes)
-            if (stroke >= 1 && stroke <= ch->count()) {
-                s.medians.append(ch->medians[stroke - 1]);
-                s.outlines.append(ch->strokes[stroke - 1]);
-            }
-        s.strokeCount = int(s.medians.size());
-        const auto [low, high] = std::minmax(f.strokes);
-        if (high - low + 1 > qsizetype(f.strokes.size()))
-            s.span = ch->medians.mid(low - 1, high - low + 1);
-        out.append(s);
-    }
+    for (const ApartForm& f : kApartForms)
+        if (const auto ch = strokes.load(QString::fromUtf8(f.character)))
+            out.append(apartShape(f, table, *ch));
+    return out;
+}
+
+QList<RadicalShape> handSplitShapes(const std::vector<Radical>& table, const StrokeData& strokes) {
+    QList<RadicalShape> out = radicalShapes(table, strokes);
+    for (const ApartForm& f : kHandSplitForms)
+        if (const auto ch = strokes.load(QString::fromUtf8(f.character)))
+            out.append(apartShape(f, table, *ch));
     return out;
 }
 
