@@ -78,11 +78,12 @@ QList<Split> Segmenter::apartCandidates(const CharStrokes& strokes, const QStrin
         return out;
     const int lead = int(code.size()) - 1;
     const QChar last = code.back();
-    QHash<qint64, bool> memo;
+    // Keyed by the key and the exact stroke numbers: a folded number could overflow and collide.
+    QHash<QString, bool> memo;
     auto fits = [&](const QList<int>& set, QChar key) {
-        qint64 id = key.unicode();
+        QString id(key);
         for (const int s : set)
-            id = id * 131 + s + 1;
+            id += QChar(char16_t(s + 1));
         if (const auto it = memo.constFind(id); it != memo.cend())
             return it.value();
         const bool f = strokesFit(m, set, key);
