@@ -33,6 +33,7 @@ run: build
 
 test: build
 	@bash scripts/check-format
+	@bash scripts/stroke-data
 	@bash scripts/cups-pdf-printer >/dev/null || echo "make test: no CUPS PDF printer; the CUPS printing test will be skipped"
 	@cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 	@echo "== the suite under AddressSanitizer and UndefinedBehaviorSanitizer ($(ASAN_BUILD))"
