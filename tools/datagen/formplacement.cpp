@@ -94,8 +94,8 @@ bool rising(const QList<QPointF>& line) {
 double pointToSegment(QPointF p, QPointF a, QPointF b) {
     const QPointF d = b - a;
     const double length2 = d.x() * d.x() + d.y() * d.y();
-    const double t = length2 > 0 ? std::clamp(QPointF::dotProduct(p - a, d) / length2, 0.0, 1.0)
-                                 : 0.0;
+    const double t =
+        length2 > 0 ? std::clamp(QPointF::dotProduct(p - a, d) / length2, 0.0, 1.0) : 0.0;
     const QPointF near = a + t * d - p;
     return std::hypot(near.x(), near.y());
 }
