@@ -40,6 +40,21 @@ const Twin kTwins[] = {
     {"⺲", "罒", "罢罪"}, // the net on top, drawn as 罒
 };
 
+// Forms drawn so alike that only the character tells them: the characters holding each. A
+// listed form is the radical of these and of no other character; 己 takes the rest.
+struct HeldBy {
+    const char* form;
+    const char* characters;
+};
+// Forms taken from a character X that are drawn like another form of their key: X's own, placed
+// only where all of X is held. 小 of 糸 is not 少's top, 月 of 散 not 且's, 青头 of 精 not 生's.
+const char* const kOwnForms[] = {"少", "且", "生", "礻", "衤", "社"};
+
+const HeldBy kHeldBy[] = {
+    {"已", "已"},
+    {"巳", "巳包饱抱跑泡炮胞袍雹苞刨咆鲍疱庖导异巷港祀汜撰巽馔熙"},
+};
+
 QRectF boxOf(const QList<QList<QPointF>>& medians) {
     QRectF box;
     for (const QList<QPointF>& m : medians)
@@ -66,6 +81,56 @@ bool hooked(const QList<QPointF>& line) {
         --h;
     const double share = lengthOf(pts.mid(h)) / lengthOf(pts);
     return h < int(pts.size()) - 1 && share > 0.03 && share < 0.3;
+}
+
+// Whether a stroke that goes right rises as it does: the 提 that ends 王旁, against the flat
+// last stroke of 青头.
+bool rising(const QList<QPointF>& line) {
+    constexpr double kSlope = 0.3;
+    const QPointF d = line.back() - line.front();
+    return d.x() > 0 && -d.y() > kSlope * d.x();
+}
+
+double pointToSegment(QPointF p, QPointF a, QPointF b) {
+    const QPointF d = b - a;
+    const double length2 = d.x() * d.x() + d.y() * d.y();
+    const double t =
+        length2 > 0 ? std::clamp(QPointF::dotProduct(p - a, d) / length2, 0.0, 1.0) : 0.0;
+    const QPointF near = a + t * d - p;
+    return std::hypot(near.x(), near.y());
+}
+
+// The least distance between two strokes (their medians).
+double gap(const QList<QPointF>& a, const QList<QPointF>& b) {
+    double best = std::numeric_limits<double>::max();
+    auto towards = [&](const QList<QPointF>& from, const QList<QPointF>& to) {
+        for (const QPointF& p : from)
+            for (qsizetype i = 1; i < to.size(); ++i)
+                best = std::min(best, pointToSegment(p, to[i - 1], to[i]));
+    };
+    towards(a, b);
+    towards(b, a);
+    return best;
+}
+
+// Which pairs of strokes cross each other: the 丿 of ナ crosses its 一, that of 丆 and 厂 not.
+QList<bool> crossings(const QList<QList<QPointF>>& medians) {
+    auto side = [](QPointF a, QPointF b, QPointF p) {
+        return (b.x() - a.x()) * (p.y() - a.y()) - (b.y() - a.y()) * (p.x() - a.x());
+    };
+    auto cross = [&](const QList<QPointF>& a, const QList<QPointF>& b) {
+        for (qsizetype i = 1; i < a.size(); ++i)
+            for (qsizetype j = 1; j < b.size(); ++j)
+                if (side(a[i - 1], a[i], b[j - 1]) * side(a[i - 1], a[i], b[j]) < 0 &&
+                    side(b[j - 1], b[j], a[i - 1]) * side(b[j - 1], b[j], a[i]) < 0)
+                    return true;
+        return false;
+    };
+    QList<bool> out;
+    for (qsizetype i = 0; i < medians.size(); ++i)
+        for (qsizetype j = i + 1; j < medians.size(); ++j)
+            out.append(cross(medians[i], medians[j]));
+    return out;
 }
 
 QList<int> kinds(const QList<QList<QPointF>>& medians) {
@@ -134,6 +199,8 @@ double distance(const QList<QList<QPointF>>& a, const QList<QList<QPointF>>& b) 
         // Folds are told by where their corners lie; their hooks are too alike to count.
         if (strokeClass(a[i]) != kFoldClass && hooked(a[i]) != hooked(b[i]))
             shape += kSamples * kHookWeight;
+        if (rising(a[i]) != rising(b[i]))
+            shape += kSamples * kHookWeight;
     }
     return place + 2 * shape / (a.size() * kSamples);
 }
@@ -165,12 +232,57 @@ FormPlacer::FormPlacer(const std::vector<Radical>& table, QList<RadicalShape> sh
     for (const RadicalShape& s : shapes_) {
         if (s.name.isEmpty())
             continue;
-        Form f{s.key, s.name, QString(), s.medians};
-        for (const Radical& r : table)
-            if (r.name == s.name && r.fromStrokes())
+        Form f{s.key, s.name, QString(), s.medians, {}, 0, QString()};
+        for (const Radical& r : table) {
+            if (r.name != s.name)
+                continue;
+            if (r.fromStrokes()) {
                 f.example = r.exampleChar;
+                f.offset = r.firstStroke;
+                if (const auto whole = strokeData.load(r.exampleChar))
+                    f.exampleMedians = whole->medians;
+            }
+            for (const char* own : kOwnForms)
+                f.onlyInExample = f.onlyInExample || r.text == QString::fromUtf8(own);
+            for (const HeldBy& h : kHeldBy)
+                if (r.text == QString::fromUtf8(h.form))
+                    f.heldBy = QString::fromUtf8(h.characters);
+        }
         forms_.append(f);
     }
+}
+
+FormPlacer::Fit FormPlacer::fit(const Form& form, const CharStrokes& strokes, int first) const {
+    if (!form.heldBy.isEmpty())
+        return form.heldBy.contains(strokes.character) ? Fit::Surely : Fit::No;
+    if (form.example.isEmpty())
+        return Fit::Maybe;
+    if (form.example == strokes.character)
+        return Fit::Surely;
+    if (!form.onlyInExample)
+        return Fit::Maybe;
+    const int start = first - form.offset;
+    const RadicalShape whole{form.key, QString(), form.name, form.exampleMedians, {}, 0, {}};
+    const int size = int(form.exampleMedians.size());
+    if (size == 0 || start < 0 || start + size > strokes.count() ||
+        !strokesMatch(strokes.medians, start, whole))
+        return Fit::No;
+    // X's strokes are hooked as the character's: the 小 of 你 in 您 is not 少's. Strokes of X
+    // that touch the form touch it in the character too: the 丿 of 生 meets its 一, the 丷 of
+    // 美 stands apart from its 王.
+    constexpr double kTouch = kStrokeBox * 0.044;
+    const int n = int(form.medians.size());
+    for (int i = 0; i < size; ++i) {
+        if (strokeClass(form.exampleMedians[i]) != kFoldClass &&
+            hooked(form.exampleMedians[i]) != hooked(strokes.medians[start + i]))
+            return Fit::No;
+        for (int k = form.offset; k < form.offset + n; ++k)
+            if (i != k && (i < form.offset || i >= form.offset + n) &&
+                gap(form.exampleMedians[i], form.exampleMedians[k]) < kTouch &&
+                gap(strokes.medians[start + i], strokes.medians[start + k]) >= kTouch)
+                return Fit::No;
+    }
+    return Fit::Surely;
 }
 
 QString FormPlacer::place(const CharStrokes& strokes, const QList<int>& part, QChar key) const {
@@ -181,28 +293,44 @@ QString FormPlacer::place(const CharStrokes& strokes, const QList<int>& part, QC
     if (medians.isEmpty())
         return {};
     const int n = int(medians.size());
-    for (const Form& f : forms_)
-        if (f.key == key && f.example == strokes.character && f.medians.size() == n)
-            return f.name;
+    QList<const Form*> candidates;
+    const Form* sure = nullptr;
+    for (const Form& f : forms_) {
+        if (f.key != key || f.medians.size() != n)
+            continue;
+        const Fit fits = fit(f, strokes, part.front());
+        if (fits == Fit::Surely && (!sure || f.example == strokes.character))
+            sure = &f;
+        if (fits == Fit::Maybe)
+            candidates.append(&f);
+    }
+    if (sure)
+        return sure->name;
 
     const RadicalShape probe{key, QString(), QString(), {}, {}, 0, {}};
     QList<const Form*> matching;
     QList<const Form*> sameKinds;
     const QList<int> partKinds = kinds(medians);
-    for (const Form& f : forms_) {
-        if (f.key != key || f.medians.size() != n)
-            continue;
+    for (const Form* f : candidates) {
         RadicalShape shape = probe;
-        shape.medians = f.medians;
+        shape.medians = f->medians;
         if (strokesMatch(medians, 0, shape)) {
             if (!std::any_of(matching.cbegin(), matching.cend(),
-                             [&](const Form* m) { return m->name == f.name; }))
-                matching.append(&f);
-        } else if (kinds(f.medians) == partKinds) {
-            sameKinds.append(&f);
+                             [&](const Form* m) { return m->name == f->name; }))
+                matching.append(f);
+        } else if (kinds(f->medians) == partKinds) {
+            sameKinds.append(f);
         }
     }
-    const QList<const Form*>& pool = matching.isEmpty() ? sameKinds : matching;
+    QList<const Form*> pool = matching.isEmpty() ? sameKinds : matching;
+    // Of those, the forms whose strokes cross as the part's do, when any does.
+    const QList<bool> partCrossings = crossings(medians);
+    QList<const Form*> crossingAlike;
+    for (const Form* f : pool)
+        if (crossings(f->medians) == partCrossings)
+            crossingAlike.append(f);
+    if (!crossingAlike.isEmpty())
+        pool = crossingAlike;
     if (pool.size() == 1)
         return pool.front()->name;
     const Form* nearest = nullptr;
@@ -227,9 +355,11 @@ bool FormPlacer::holds(const CharStrokes& strokes, const QString& code, const QS
         const RadicalShape shape{f.key, QString(), f.name, f.medians, {}, 0, {}};
         // The first radical is the first letter; the last is the last or, before an
         // identification letter, the one before it.
-        const bool first = code.front() == f.key && strokesMatch(strokes.medians, 0, shape);
+        const bool first = code.front() == f.key && strokesMatch(strokes.medians, 0, shape) &&
+                           fit(f, strokes, 0) != Fit::No;
         const bool last = (code.back() == f.key || code[code.size() - 2] == f.key) &&
-                          strokesMatch(strokes.medians, strokes.count() - n, shape);
+                          strokesMatch(strokes.medians, strokes.count() - n, shape) &&
+                          fit(f, strokes, strokes.count() - n) != Fit::No;
         if (first || last)
             return true;
     }

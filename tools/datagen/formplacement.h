@@ -18,8 +18,11 @@ struct HandExamples {
 };
 
 // Which chart form of key a radical of a character is: the picture name, or empty when no form
-// fits. Decided in turn by
-//  1. the form taken from strokes of this very character (取自X: X is its example);
+// fits. Some forms taken from strokes of a character X (取自X) are drawn like another form of
+// their key; they are forms of X and of characters holding all of X there, and of no other.
+// Forms the strokes cannot tell apart (已, 巳 and 己) go by the characters known to hold them.
+// Decided in turn by
+//  1. the form taken from strokes of this very character or of X it holds;
 //  2. the only form whose strokes match the part's in direction and layout;
 //  3. of the forms that match (or, when none does, of those with the part's stroke kinds in
 //     order), the nearest in shape: a lone straight stroke by its length (㇏ against 丶), one
@@ -46,7 +49,15 @@ private:
         QString name;
         QString example; // the character the form is taken from (source "strokes"), else empty
         QList<QList<QPointF>> medians;
+        QList<QList<QPointF>> exampleMedians; // all strokes of the example
+        int offset = 0;                       // where the form starts in its example
+        QString heldBy; // characters known to hold a form the strokes cannot tell, else empty
+        bool onlyInExample = false; // placed only where all of its example is held
     };
+    // Whether the form may be the radical at strokes [first, ...) of the character, and
+    // whether it surely is: the character is its example, holds it or is known to hold it.
+    enum class Fit { No, Maybe, Surely };
+    Fit fit(const Form& form, const CharStrokes& strokes, int first) const;
     QList<Form> forms_;
     QList<RadicalShape> shapes_;
 };
