@@ -1,6 +1,7 @@
 // The shape checks of splits, on named good and bad splits of the stroke data, and the painting
 // of a whole small stroke in its own radical's grey.
 #include "charpicture.h"
+#include "handsplits.h"
 #include "radicalshapes.h"
 #include "shapecheck.h"
 #include "support/tempprogramfolder.h"
@@ -23,15 +24,7 @@ QString strokeFolder() {
 Split parseSplit(const char* text, int strokeCount) {
     Split s;
     s.strokeCount = strokeCount;
-    for (const QString& part : QString::fromLatin1(text).split(u'|')) {
-        QList<int> strokes;
-        for (const QString& piece : part.split(u',')) {
-            const QStringList range = piece.split(u'-');
-            for (int k = range[0].toInt(); k <= range.value(1, range[0]).toInt(); ++k)
-                strokes.append(k - 1);
-        }
-        s.explicitParts.append(strokes);
-    }
+    s.explicitParts = parseHandParts(QString::fromLatin1(text));
     return s;
 }
 

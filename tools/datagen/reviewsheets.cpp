@@ -2,6 +2,7 @@
 // earlier splits.txt, every radical in its own grey, to be looked at before they ship.
 #include "charpicture.h"
 #include "command.h"
+#include "handsplits.h"
 #include "radicalart.h"
 #include "strokedata.h"
 
@@ -36,15 +37,7 @@ QList<Row> readSplits(const QString& path) {
 Split splitOf(const QString& parts, int strokeCount) {
     Split s;
     s.strokeCount = strokeCount;
-    for (const QString& part : parts.split(u'|')) {
-        QList<int> strokes;
-        for (const QString& piece : part.split(u',')) {
-            const QStringList range = piece.split(u'-');
-            for (int k = range[0].toInt(); k <= range.value(1, range[0]).toInt(); ++k)
-                strokes.append(k - 1);
-        }
-        s.explicitParts.append(strokes);
-    }
+    s.explicitParts = parseHandParts(parts);
     return s;
 }
 
