@@ -90,9 +90,12 @@ int main(int argc, char** argv) {
     const auto readEarlierKeys = [&history, &codesHistory, &earlierKeysRead, progress, runStart] {
         if (std::exchange(earlierKeysRead, true))
             return;
+        // Read before the recorder starts, so its thread never opens the file
+        // while this one does.
+        const std::vector<radiane::progress::KeyRecord> keys = progress->earlierKeys(runStart);
         progress->load();
         std::vector<radiane::practice::Attempt> earlier, earlierCodes;
-        for (const radiane::progress::KeyRecord& key : progress->earlierKeys(runStart)) {
+        for (const radiane::progress::KeyRecord& key : keys) {
             earlier.push_back({radiane::practice::attemptItemId(key.item, key.part), key.when,
                                key.right, key.answerMs});
             if (radiane::drill::isCodeDrill(key.drill))

@@ -16,6 +16,7 @@ Exit status 0 passes, 77 skips (no X server or xdotool), anything else fails.
 """
 
 import argparse
+import glob
 import hashlib
 import os
 import random
@@ -219,7 +220,8 @@ def poll(probe, timeout, what, interval=0.02):
 
 # --- the program folder ------------------------------------------------------
 
-PROGRAM_FILES = ["radiane", "zg.txt", "zg2.txt", "bmp", "wwbb11.dat", "licenses"]
+PROGRAM_FILES = ["radiane", "zg.txt", "zg2.txt", "zg2forms.txt", "splits.txt", "frequency.txt",
+                 "bmp", "wwbb11.dat", "licenses"]
 PROGRAM_SUFFIXES = (".urf", ".png", ".svg", ".tsv", ".so")
 
 
@@ -315,8 +317,49 @@ class Radiane:
                               % (self.proc.returncode, self.output()))
             return (self.session.windows(MAIN_TITLE) or [None])[0]
 
-        self.window = poll(found, timeout, "the main window")
+        try:
+            self.window = poll(found, timeout, "the main window")
+        except Failure as e:
+            raise Failure("%s\n%s" % (e, self.hang_report()))
         return self.window
+
+    def hang_report(self):
+        """What a start that never showed its window was doing: the windows on the
+        screen, and where each thread of the program and the window manager waits."""
+        names = [self.session.xdo("getwindowname", w, check=False).strip()
+                 for w in self.session.windows(".*")]
+        shot = os.path.join(os.path.dirname(self.log_path), "no-main-window.png")
+        self.session.screenshot(shot)
+        lines = ["  windows on the screen (%s): %s"
+                 % (shot, ", ".join(repr(n) for n in names) or "none")]
+        # A main window that exists but is not shown points at the window manager.
+        hidden = self.session.xdo("search", "--name", "^%s$" % MAIN_TITLE, check=False).split()
+        for w in hidden:
+            info = subprocess.run(["xwininfo", "-id", w], env=self.session.env,
+                                  capture_output=True, text=True, timeout=60).stdout
+            state = re.search(r"Map State: (\w+)", info)
+            lines.append("  main window %s: %s" % (w, state.group(1) if state else "unknown"))
+        if self.session.wm is not None:
+            lines += self.threads_report(self.session.wm.pid, "window manager")
+        lines += self.threads_report(self.proc.pid, "radiane")
+        return "\n".join(lines)
+
+    @staticmethod
+    def threads_report(pid, who):
+        lines = []
+        for task in sorted(glob.glob("/proc/%d/task/*" % pid)):
+            try:
+                with open(os.path.join(task, "comm")) as f:
+                    comm = f.read().strip()
+                with open(os.path.join(task, "wchan")) as f:
+                    wchan = f.read().strip()
+                with open(os.path.join(task, "stat")) as f:
+                    state = f.read().rsplit(")", 1)[1].split()[0]
+            except OSError:
+                continue
+            lines.append("  %s thread %s %s: state %s, waits in %s"
+                         % (who, os.path.basename(task), comm, state, wchan or "-"))
+        return lines or ["  %s (pid %d) has ended" % (who, pid)]
 
     def picture(self):
         pic = self.session.x.picture(self.window)
