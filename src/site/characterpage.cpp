@@ -157,7 +157,7 @@ QString characterLessons(SiteData& data, const QString& character,
                 body += QStringLiteral("<img class=\"form\" src=\"%1\" alt=\"%2\">")
                             .arg(pictureAddress(row->picture), esc(radicalCaption(*row)));
             body +=
-                QStringLiteral("<figcaption>第 %1 个：%2 → <span class=\"keyto\">%3 "
+                QStringLiteral("<figcaption>第 %1 个：%2 <span class=\"keyto\">→ %3 "
                                "键</span></figcaption></figure>")
                     .arg(part)
                     .arg(row ? esc(radicalCaption(*row)) : QStringLiteral("字根"), capLink(key));

@@ -103,8 +103,8 @@ class Browser:
         return result["result"].get("value")
 
     def load(self, url, width=1280, height=900):
-        """Opens url, waits for it and its pictures; the first heading and the pictures
-        that did not load."""
+        """Opens url, waits for it and its pictures; the first heading, the notice of
+        unusable data files, and the pictures that did not load."""
         self.call("Emulation.setDeviceMetricsOverride", width=width, height=height,
                   deviceScaleFactor=1, mobile=width < 600)
         self.call("Page.navigate", url=url)
@@ -121,6 +121,7 @@ class Browser:
             time.sleep(0.05)
         return self.evaluate("""({
             heading: (document.querySelector('h1') || {}).textContent || '',
+            notice: (document.querySelector('.notice') || {}).textContent || '',
             images: document.images.length,
             broken: Array.from(document.images)
                 .filter(i => !(i.complete && i.naturalWidth > 0)).map(i => i.src)})""")

@@ -48,6 +48,8 @@ def check_page(browser, url, heading, shots, name):
     browser.screenshot(os.path.join(shots, name + ".png"))
     if not report["heading"].startswith(heading):
         problems.append("%s: heading %r, expected %r" % (url, report["heading"], heading))
+    if report["notice"]:
+        problems.append("%s: %s" % (url, report["notice"]))
     if report["images"] == 0 or report["broken"]:
         problems.append("%s: %d pictures, not loaded: %s" % (url, report["images"],
                                                              report["broken"][:5]))

@@ -51,7 +51,7 @@ TEST(SiteRoutes, AnswerEachTarget) {
          "成字字根"},
         {"radicals of a character split, not drilled", "GET",
          "/wbcx/search.asp?searchtxt=%E6%B1%AA", 200,
-         "src=\"/pic/g01.png\" alt=\"王\"><figcaption>第 2 个：王 → "},
+         "src=\"/pic/g01.png\" alt=\"王\"><figcaption>第 2 个：王 <span class=\"keyto\">→ "},
         {"its identification letter", "GET", "/wbcx/search.asp?searchtxt=%E6%B1%AA", 200,
          "只有 2 个字根，补末笔字型识别码 G：末笔一（横，第 1 区），左右型（第 1 位）"},
         {"blanks around", "GET", "/wbcx/search.asp?searchtxt=+%B0%BC+", 200, "“凹”的五笔编码"},
@@ -146,7 +146,8 @@ TEST(SiteRoutes, UnusableDataFilesAreNamed) {
 TEST(SiteRoutes, SplitsAgreeWithTheCodes) {
     const char* const cases[][3] = {
         // name, line of splits.txt, on the page
-        {"last form not told apart", "汪\tigg\t1-3|4-7\ti02 ", "第 2 个：字根 → "},
+        {"last form not told apart", "汪\tigg\t1-3|4-7\ti02 ",
+         "第 2 个：字根 <span class=\"keyto\">→ "},
         {"another code", "汪\tiggg\t1-3|4-7\ti02 g01", "这个字没有拆字图"}};
     for (const auto& c : cases) {
         test::TempProgramFolder folder;
