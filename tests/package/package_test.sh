@@ -60,6 +60,12 @@ expect=(
     usr/lib/radiane/zg.txt
     usr/lib/radiane/zg2.txt
     usr/lib/radiane/frequency.txt
+    usr/lib/radiane/zg2forms.txt
+    usr/lib/radiane/splits.txt
+    usr/lib/radiane/strokes.tsv
+    usr/lib/radiane/words.tsv
+    usr/lib/radiane/shortcodes.tsv
+    usr/lib/radiane/formexamples.tsv
     usr/lib/radiane/wwbb11.dat
     usr/lib/radiane/keyboard.png
     usr/lib/radiane/chart.png
