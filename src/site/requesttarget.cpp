@@ -126,8 +126,10 @@ Request routeOf(const QString& path, QByteArrayView query) {
             request.key = *key;
         }
     } else if (trimmed.startsWith(u"/pic/") && trimmed.endsWith(u".png")) {
+        // No picture name starts with a dot: "/pic/...png" would ask for "..".
         const QString name = trimmed.sliced(5).chopped(4);
-        if (!name.isEmpty() && !name.contains(u'/')) {
+        if (!name.isEmpty() && !name.startsWith(u'.') && !name.contains(u'/') &&
+            !name.contains(u'\\')) {
             request.route = Route::Picture;
             request.picture = name;
         }
